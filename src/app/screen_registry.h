@@ -1,0 +1,6 @@
+#pragma once
+
+struct AppContext;
+
+// Tells the navigator how to make every screen of the program.
+void registerScreens(AppContext& context);

@@ -1,0 +1,169 @@
+#include "core/results_file.h"
+
+#include "core/app_state.h"
+#include "core/result_record.h"
+#include "platform/clock.h"
+#include "platform/file_error.h"
+#include "platform/pause.h"
+#include "platform/record_file.h"
+#include "platform/text_codec.h"
+
+QString resultsPath(const AppState& state) { return state.programDataFolder + kResultsFileName; }
+
+namespace {
+QString writeFailure(const QString& path, const RecordFile& file) {
+  return QStringLiteral("成績ファイルに記録できません。\n%1\n%2 (%3)")
+      .arg(path, file.lastErrorText())
+      .arg(file.lastErrorNumber());
+}
+}  // namespace
+
+void appendResult(AppState& state, const Clock& clock) {
+  const QString path = resultsPath(state);
+  RecordFile file;
+  if (file.open(path) != RecordFile::Status::Ok) throw FileError(writeFailure(path, file));
+  if (file.lockForWriting() != RecordFile::Status::Ok) throw FileError(writeFailure(path, file));
+  const qint64 size = file.size();
+  if (size < 0) throw FileError(writeFailure(path, file));
+
+  ResultRecord record;
+  record.date = clock.dateNumber();
+  record.timeOfDay = clock.timeOfDay();
+  record.pupilNo = int16_t(state.currentPupilNo);
+  record.level = int16_t(state.currentLevel);
+  record.runTime = state.runTime;
+  record.schoolCode = encodeCp932(state.schoolCode);
+
+  const qint64 position = size / ResultRecord::kSize * ResultRecord::kSize;
+  if (file.write(position, record.encode()) != RecordFile::Status::Ok ||
+      file.flush() != RecordFile::Status::Ok)
+    throw FileError(writeFailure(path, file));
+  file.unlock();
+  file.close();
+}
+
+void recordRun(AppState& state, const Clock& clock, int level) {
+  const int p = state.currentPupilNo;
+  const int l = state.currentLevel;
+  const int t = state.runTime;
+  state.clearedBefore =
+      state.totalRuns(l, p) >= state.clearCount[l] && state.totalPoints(l, p) >= state.clearPoints[l]
+          ? 1
+          : 0;
+  if (state.personalBest(level, p) > t) {
+    state.newRecord[0] = 1;
+    state.personalBest(level, p) = t;
+  }
+  appendResult(state, clock);
+  if (state.levelBest[level] > t) {
+    state.levelBest[level] = t;
+    state.newRecord[1] = 1;
+  }
+}
+
+namespace {
+
+// The loader's retries and messages, by the step it had reached.
+class LoadAttempt {
+ public:
+  LoadAttempt(Pause& pause, const QString& path) : pause_(pause), path_(path) {}
+
+  int step = 0;
+  // The record being read when something failed, for the diagnostic message.
+  int recordNumber = 0;
+  ResultRecord record;
+
+  // Waits as the failure calls for and returns; gives up with a FileError.
+  void handle(RecordFile::Status status, const RecordFile& file) {
+    switch (status) {
+      case RecordFile::Status::Ok:
+        return;
+      case RecordFile::Status::NotFound:
+        pause_.pause(5000);
+        if (++notFoundRetries_ >= 4)
+          throw FileError(QStringLiteral("ファイルがありません") + QString::number(step) +
+                          file.lastErrorText() + QString::number(file.lastErrorNumber()) +
+                          QStringLiteral("\n") + path_);
+        return;
+      case RecordFile::Status::Busy:
+        pause_.pause(1000);
+        return;
+      case RecordFile::Status::Failed:
+        throw FileError(diagnostic(file.lastErrorNumber(), file.lastErrorText()));
+    }
+  }
+
+  QString diagnostic(int errorNumber, const QString& description) const {
+    const QString number = QString::number(errorNumber);
+    return QStringLiteral("成績ランダムファイル表示") + QString::number(step) + number + description +
+           number + QStringLiteral("/date") + QString::number(record.date, 'g', 15) +
+           QStringLiteral("/i=") + QString::number(recordNumber) + QStringLiteral("/time=") +
+           QString::number(record.timeOfDay, 'g', 15) + QStringLiteral("/name=") +
+           QStringLiteral("/Bangou=") + QString::number(record.pupilNo) +
+           QStringLiteral("/level=") + QString::number(record.level) + QStringLiteral("/time=") +
+           QString::number(record.runTime) + QStringLiteral("line") + QString::number(step);
+  }
+
+ private:
+  Pause& pause_;
+  QString path_;
+  int notFoundRetries_ = 0;
+};
+
+bool isStorable(const ResultRecord& r) {
+  return r.level >= 0 && r.level <= kMaxLevel && r.pupilNo >= 0 && r.pupilNo <= kMaxPupil;
+}
+
+}  // namespace
+
+void loadResults(AppState& state, Pause& pause) {
+  const QString path = resultsPath(state);
+  LoadAttempt attempt(pause, path);
+  RecordFile file;
+
+  attempt.step = 3;
+  for (RecordFile::Status s; (s = file.open(path)) != RecordFile::Status::Ok;) attempt.handle(s, file);
+  for (int l = 1; l <= kMaxLevel; ++l)
+    for (int p = 1; p <= kMaxPupil; ++p) state.personalBest(l, p) = kNoTime;
+
+  // A shared lock keeps another computer's append from landing half-way through our read.
+  attempt.step = 4;
+  for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;)
+    attempt.handle(s, file);
+  const qint64 size = file.size();
+  if (size < 0) attempt.handle(RecordFile::Status::Failed, file);
+  const qint64 recordsInFile = size / ResultRecord::kSize;
+  const qint64 first = recordsInFile > kMaxResults ? recordsInFile - kMaxResults + 1 : 1;
+
+  attempt.step = 5;
+  QByteArray bytes;
+  for (RecordFile::Status s;
+       (s = file.read((first - 1) * ResultRecord::kSize, (recordsInFile - first + 1) * ResultRecord::kSize,
+                      bytes)) != RecordFile::Status::Ok;)
+    attempt.handle(s, file);
+  file.unlock();
+  file.close();
+
+  int k = 0;
+  const qint64 recordsRead = bytes.size() / ResultRecord::kSize;
+  for (qint64 i = 0; i < recordsRead && k < kMaxResults; ++i) {
+    const ResultRecord r = ResultRecord::decode(bytes.constData() + i * ResultRecord::kSize);
+    if (!isStorable(r)) continue;  // a damaged record must not stop every computer of the school
+    if (state.personalBest(r.level, r.pupilNo) > r.runTime)
+      state.personalBest(r.level, r.pupilNo) = r.runTime;
+    if (r.date < 0 || r.pupilNo == 0 || r.level < 1) continue;
+    ++k;
+    state.resultDate[k] = r.date;
+    state.resultTime[k] = r.timeOfDay;
+    state.resultPupilNo[k] = r.pupilNo;
+    state.resultLevel[k] = r.level;
+    state.resultRunTime[k] = r.runTime;
+  }
+  state.resultCount = k;
+
+  for (int l = 1; l <= kMaxLevel; ++l) {
+    state.levelBest[l] = kNoTime;
+    for (int p = 1; p <= 1000; ++p)
+      if (state.levelBest[l] > state.personalBest(l, p)) state.levelBest[l] = state.personalBest(l, p);
+  }
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The screens, by the names the navigator knows them under.
+namespace screens {
+inline const QString kSplash = QStringLiteral("Firstfrm");
+inline const QString kCover = QStringLiteral("BASEFRM");
+inline const QString kNameSelection = QStringLiteral("namesel");
+inline const QString kStudentMenu = QStringLiteral("seisekitime1");
+inline const QString kDrill = QStringLiteral("MainFrm");
+inline const QString kOutcome = QStringLiteral("FrmSyuuryou");
+}  // namespace screens

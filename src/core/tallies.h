@@ -1,0 +1,15 @@
+#pragma once
+
+struct AppState;
+class Clock;
+class Pause;
+
+// The points one record earns at a level: a cubic curve against the level's pass time for runs
+// within it, 4, 1 or 0 beyond it, 0 for a timed-out run, times the level's point factor. A pass time
+// of 0 or less (a typo in the criteria) scores the run as one exactly at the pass time.
+int runPoints(const AppState& state, int level, int runTime);
+// The base of runPoints, before the point factor.
+int basePoints(int passTime, int runTime);
+
+// The one way the tallies are refreshed: reloads the results file and recounts all eight tables.
+void recountTallies(AppState& state, const Clock& clock, Pause& pause);

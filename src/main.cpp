@@ -1,0 +1,44 @@
+#include <QWidget>
+
+#include "app/guarded_application.h"
+#include "app/screen_registry.h"
+#include "core/app_context.h"
+#include "core/app_state.h"
+#include "core/screen_names.h"
+#include "platform/clock.h"
+#include "platform/fonts.h"
+#include "platform/message_boxes.h"
+#include "platform/navigator.h"
+#include "platform/pause.h"
+#include "platform/process_starter.h"
+#include "platform/random_source.h"
+#include "platform/sound_player.h"
+
+int main(int argc, char** argv) {
+  GuardedApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("kakedori"));
+  app.setApplicationVersion(QStringLiteral("1.0.1"));
+  app.setFont(japaneseFont());
+
+  SystemClock clock;
+  SeededRandom random;
+  SdlSoundPlayer sound;
+  QtMessageBoxes boxes;
+  EventLoopPause pause(clock);
+  QtProcessStarter processes;
+  app.setMessageBoxes(&boxes);
+
+  QWidget window;
+  window.setWindowTitle(QStringLiteral("カケドリ１"));
+  Navigator navigator(&window);
+  auto state = std::make_unique<AppState>();
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
+                     QCoreApplication::applicationDirPath()};
+  registerScreens(context);
+
+  window.showFullScreen();
+  navigator.show(screens::kSplash);
+  const int status = app.exec();
+  navigator.unloadAll();
+  return status;
+}

@@ -1,0 +1,60 @@
+#include "platform/navigator.h"
+
+#include <QStackedLayout>
+
+Navigator::Navigator(QWidget* host) : host_(host), stack_(new QStackedLayout(host)) {
+  stack_->setContentsMargins(0, 0, 0, 0);
+}
+
+Navigator::~Navigator() { unloadAll(); }
+
+void Navigator::registerScreen(const QString& name, Factory factory) {
+  factories_.insert(name, std::move(factory));
+}
+
+Screen* Navigator::find(const QString& name) const { return loaded_.value(name, nullptr); }
+
+Screen* Navigator::current() const { return order_.isEmpty() ? nullptr : find(order_.last()); }
+
+QString Navigator::currentName() const { return order_.isEmpty() ? QString() : order_.last(); }
+
+Screen* Navigator::load(const QString& name) {
+  if (Screen* screen = find(name)) return screen;
+  auto factory = factories_.find(name);
+  Q_ASSERT_X(factory != factories_.end(), "Navigator::load", qPrintable(name));
+  Screen* screen = (*factory)().release();
+  loaded_.insert(name, screen);
+  order_.prepend(name);  // loaded but behind every shown screen
+  stack_->addWidget(screen);
+  screen->onLoad();
+  return screen;
+}
+
+Screen* Navigator::show(const QString& name) {
+  Screen* screen = load(name);
+  if (find(name) != screen) return nullptr;  // it unloaded itself while loading
+  order_.removeAll(name);
+  order_.append(name);
+  stack_->setCurrentWidget(screen);
+  screen->show();
+  screen->setFocus();
+  screen->onActivate();
+  return screen;
+}
+
+void Navigator::unload(const QString& name) {
+  Screen* screen = find(name);
+  if (!screen) return;
+  loaded_.remove(name);
+  order_.removeAll(name);
+  screen->onUnload();
+  stack_->removeWidget(screen);
+  screen->hide();
+  // The screen may be unloading itself from one of its own handlers.
+  screen->deleteLater();
+  if (Screen* front = current()) stack_->setCurrentWidget(front);
+}
+
+void Navigator::unloadAll() {
+  while (!order_.isEmpty()) unload(order_.last());
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "platform/screen.h"
+
+class QStackedLayout;
+
+// Hosts one full-screen window and the screens in it. Showing a screen loads it when it is not
+// loaded, puts it in front and activates it; a screen change shows the next screen first and then
+// unloads the current one, as the caller decides.
+class Navigator {
+ public:
+  using Factory = std::function<std::unique_ptr<Screen>()>;
+
+  explicit Navigator(QWidget* host);
+  ~Navigator();
+  Navigator(const Navigator&) = delete;
+  Navigator& operator=(const Navigator&) = delete;
+
+  void registerScreen(const QString& name, Factory factory);
+
+  // Creates and loads the screen if needed, without showing it.
+  Screen* load(const QString& name);
+  Screen* show(const QString& name);
+  void unload(const QString& name);
+  void unloadAll();
+
+  Screen* find(const QString& name) const;
+  bool isLoaded(const QString& name) const { return find(name) != nullptr; }
+  Screen* current() const;
+  QString currentName() const;
+
+  template <class T>
+  T* find(const QString& name) const { return dynamic_cast<T*>(find(name)); }
+
+ private:
+  QWidget* host_;
+  QStackedLayout* stack_;
+  QHash<QString, Factory> factories_;
+  QHash<QString, Screen*> loaded_;
+  QStringList order_;  // loaded screens, front last
+};

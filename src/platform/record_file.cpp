@@ -1,0 +1,102 @@
+#include "platform/record_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+RecordFile::~RecordFile() { close(); }
+
+RecordFile::Status RecordFile::fail() {
+  errno_ = errno;
+  if (errno_ == ENOENT || errno_ == ENOTDIR) return Status::NotFound;
+  if (errno_ == EACCES || errno_ == EAGAIN || errno_ == EBUSY) return Status::Busy;
+  return Status::Failed;
+}
+
+RecordFile::Status RecordFile::open(const QString& path) {
+  close();
+  const QByteArray native = path.toLocal8Bit();
+  fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  return fd_ < 0 ? fail() : Status::Ok;
+}
+
+namespace {
+int setLock(int fd, short type, int command) {
+  struct flock lock;
+  std::memset(&lock, 0, sizeof lock);
+  lock.l_type = type;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = 0;
+  lock.l_len = 0;  // to the end of the file, however long it grows
+  int result;
+  do {
+    result = ::fcntl(fd, command, &lock);
+  } while (result != 0 && errno == EINTR);
+  return result;
+}
+}  // namespace
+
+RecordFile::Status RecordFile::lockForWriting() {
+  return setLock(fd_, F_WRLCK, F_SETLKW) == 0 ? Status::Ok : fail();
+}
+
+RecordFile::Status RecordFile::tryLockForReading() {
+  return setLock(fd_, F_RDLCK, F_SETLK) == 0 ? Status::Ok : fail();
+}
+
+void RecordFile::unlock() {
+  if (fd_ >= 0) setLock(fd_, F_UNLCK, F_SETLK);
+}
+
+void RecordFile::close() {
+  if (fd_ >= 0) {
+    ::close(fd_);  // closing also drops every lock this process holds on the file
+    fd_ = -1;
+  }
+}
+
+qint64 RecordFile::size() {
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) {
+    fail();
+    return -1;
+  }
+  return info.st_size;
+}
+
+RecordFile::Status RecordFile::read(qint64 offset, qint64 count, QByteArray& bytes) {
+  bytes.resize(count);
+  qint64 done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd_, bytes.data() + done, size_t(count - done), off_t(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail();
+    }
+    if (n == 0) break;
+    done += n;
+  }
+  bytes.resize(done);
+  return Status::Ok;
+}
+
+RecordFile::Status RecordFile::write(qint64 offset, const QByteArray& bytes) {
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n =
+        ::pwrite(fd_, bytes.constData() + done, size_t(bytes.size() - done), off_t(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail();
+    }
+    done += n;
+  }
+  return Status::Ok;
+}
+
+RecordFile::Status RecordFile::flush() { return ::fsync(fd_) == 0 ? Status::Ok : fail(); }
+
+QString RecordFile::lastErrorText() const { return QString::fromLocal8Bit(std::strerror(errno_)); }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A file of fixed-length records shared by several computers. The lock is a real operating-system
+// lock on the whole file (an fcntl record lock), never a lock file of our own.
+class RecordFile {
+ public:
+  enum class Status { Ok, NotFound, Busy, Failed };
+
+  RecordFile() = default;
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  // Opens for reading and writing, creating the file when it does not exist.
+  Status open(const QString& path);
+  // Waits until this process holds the only lock on the whole file.
+  Status lockForWriting();
+  // Takes a shared lock without waiting; Busy while a writer holds the file.
+  Status tryLockForReading();
+  void unlock();
+  void close();
+
+  qint64 size();
+  // Reads count bytes from offset in one call.
+  Status read(qint64 offset, qint64 count, QByteArray& bytes);
+  Status write(qint64 offset, const QByteArray& bytes);
+  // Makes what was written durable before the lock is released.
+  Status flush();
+
+  bool isOpen() const { return fd_ >= 0; }
+  int lastErrorNumber() const { return errno_; }
+  QString lastErrorText() const;
+
+ private:
+  Status fail();
+  int fd_ = -1;
+  int errno_ = 0;
+};
