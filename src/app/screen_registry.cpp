@@ -2,16 +2,26 @@
 
 #include "core/app_context.h"
 #include "core/screen_names.h"
+#include "drill/main_frm.h"
+#include "menu/seisekitime1.h"
+#include "outcome/frm_syuuryou.h"
 #include "platform/navigator.h"
+#include "selection/namesel.h"
 #include "startup/basefrm.h"
 #include "startup/firstfrm.h"
-#include "startup/title_screen.h"
+
+namespace {
+template <class ScreenClass>
+void registerWithContext(AppContext& context, const QString& name) {
+  context.navigator.registerScreen(name, [&context] { return std::make_unique<ScreenClass>(context); });
+}
+}  // namespace
 
 void registerScreens(AppContext& context) {
-  Navigator& navigator = context.navigator;
-  navigator.registerScreen(screens::kSplash, [&context] { return std::make_unique<Firstfrm>(context); });
-  navigator.registerScreen(screens::kCover, [] { return std::make_unique<BASEFRM>(); });
-  navigator.registerScreen(screens::kNameSelection, [&context] {
-    return std::make_unique<TitleScreen>(context, screens::kNameSelection);
-  });
+  registerWithContext<Firstfrm>(context, screens::kSplash);
+  context.navigator.registerScreen(screens::kCover, [] { return std::make_unique<BASEFRM>(); });
+  registerWithContext<namesel>(context, screens::kNameSelection);
+  registerWithContext<seisekitime1>(context, screens::kStudentMenu);
+  registerWithContext<MainFrm>(context, screens::kDrill);
+  registerWithContext<FrmSyuuryou>(context, screens::kOutcome);
 }

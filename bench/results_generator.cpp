@@ -1,0 +1,32 @@
+#include "results_generator.h"
+
+#include <QFile>
+#include <random>
+
+#include "core/result_record.h"
+
+void writeLargeResultsFile(const QString& path, int records, int pupils, double today, unsigned seed) {
+  std::mt19937 engine(seed);
+  std::uniform_int_distribution<int> pupil(1, pupils);
+  std::uniform_int_distribution<int> level(1, 25);
+  std::normal_distribution<double> seconds(70, 25);
+  std::uniform_real_distribution<double> timeOfDay(0.62, 0.85);  // after-school lessons
+  std::uniform_int_distribution<int> percent(0, 99);
+
+  QByteArray bytes;
+  bytes.reserve(qsizetype(records) * ResultRecord::kSize);
+  // Oldest first, as the file grows: about 150 runs a school day over the year before today.
+  for (int i = 0; i < records; ++i) {
+    ResultRecord r;
+    r.date = today - double(records - 1 - i) * 365.0 / records;
+    r.date = double(qint64(r.date));
+    r.timeOfDay = timeOfDay(engine);
+    r.pupilNo = int16_t(pupil(engine));
+    r.level = int16_t(level(engine));
+    r.runTime = percent(engine) < 3 ? 99999 : std::max(15, int(seconds(engine)));
+    r.schoolCode = "12345";
+    bytes += r.encode();
+  }
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
