@@ -1,1 +1,129 @@
-int main() { return 0; }
+// Lays out the demo installation of a fictional school: the path file beside the program folder, the
+// data root with the common data, roster and sound folder, and the program data folder with the
+// criteria table and a few weeks of runs. Everything comes from the text files beside this tool and
+// from tones it makes itself.
+//
+//   kakedori-demo <folder of the demo sources> <installation folder>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <random>
+
+#include "core/result_record.h"
+#include "core/results_file.h"
+#include "demo/wav_tone.h"
+#include "platform/clock.h"
+#include "platform/text_codec.h"
+
+namespace {
+
+QStringList sourceLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+    std::exit(1);
+  }
+  QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+  while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+struct Tone {
+  const char* name;
+  std::vector<Note> notes;
+};
+
+// Short, friendly tones: the answer cues must not slow the drill down.
+const std::vector<Tone>& tones() {
+  static const std::vector<Tone> kTones = {
+      {"seikai1", {{1046.5, 70}, {1318.5, 110}}},
+      {"seikai2", {{1174.7, 70}, {1568.0, 110}}},
+      {"seikai3", {{1318.5, 60}, {1760.0, 120}}},
+      {"bubu1", {{196.0, 180}, {0, 40}, {185.0, 260}}},
+      {"bubu2", {{174.6, 420}}},
+      {"jiko1", {{784.0, 120}, {988.0, 120}, {1174.7, 120}, {1568.0, 360}}},
+      {"jiko2", {{880.0, 120}, {1108.7, 120}, {1318.5, 120}, {1760.0, 360}}},
+      {"zannen1", {{523.3, 220}, {440.0, 220}, {349.2, 420}}},
+      {"警告1", {{440.0, 90}, {0, 40}, {440.0, 90}}},
+      {"最高1", {{784.0, 110}, {784.0, 110}, {784.0, 110}, {1046.5, 330}, {0, 60}, {1318.5, 220}, {1568.0, 520}}},
+      {"合格", {{523.3, 160}, {659.3, 160}, {784.0, 160}, {1046.5, 260}, {0, 80}, {784.0, 160}, {1046.5, 600}}},
+  };
+  return kTones;
+}
+
+// Runs of the last four weeks for most pupils, so that the counters and the menu show a school in use.
+QByteArray runHistory(const QString& schoolCode, const QDate& today) {
+  std::mt19937 engine(20261209);
+  std::uniform_real_distribution<double> uniform(0.0, 1.0);
+  const int passTimes[26] = {0,  75, 30, 55, 20, 55, 20, 170, 60, 80,  30, 60, 22, 60,
+                             22, 190, 65, 85, 32, 65, 24, 65, 24, 200, 70, 210};
+  QByteArray bytes;
+  for (int day = 27; day >= 1; --day) {
+    const QDate date = today.addDays(-day);
+    if (date.dayOfWeek() == Qt::Sunday) continue;
+    for (int pupil = 5; pupil <= 42; ++pupil) {
+      if (uniform(engine) < 0.55) continue;  // not every pupil comes every day
+      // Older pupils have got further through the levels.
+      const int reached = std::clamp((pupil - 3) * 25 / 40 + int(uniform(engine) * 4), 1, 25);
+      const int runs = 1 + int(uniform(engine) * 4);
+      for (int run = 0; run < runs; ++run) {
+        const int level = std::max(1, reached - int(uniform(engine) * 3));
+        ResultRecord r;
+        r.date = dateNumberOf(date);
+        r.timeOfDay = (16.0 + uniform(engine) * 3.5) / 24.0;
+        r.pupilNo = int16_t(pupil);
+        r.level = int16_t(level);
+        const double spread = 0.75 + uniform(engine) * 0.9;
+        r.runTime = uniform(engine) < 0.03 ? 99999 : std::max(8, int(passTimes[level] * spread));
+        r.schoolCode = encodeCp932(schoolCode);
+        bytes += r.encode();
+      }
+    }
+  }
+  return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: kakedori-demo <demo sources> <installation folder>\n");
+    return 2;
+  }
+  const QString sources = QString::fromLocal8Bit(argv[1]) + u'/';
+  const QString root = QDir(QString::fromLocal8Bit(argv[2])).absolutePath() + u'/';
+  const QString dataRoot = root + QStringLiteral("data/");
+  const QString programData = dataRoot + QStringLiteral("kakedori/");
+  const QString soundFolder = dataRoot + QStringLiteral("音フォルダ/");
+  for (const QString& folder : {root + QStringLiteral("kakedori"), programData, soundFolder}) QDir().mkpath(folder);
+
+  // The path file names the data root the way a school's Windows installation writes it.
+  writeTextFile(root + QStringLiteral("パスデータ.txt"),
+                {QStringLiteral("data\\"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                 QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                 QStringLiteral("0"), QStringLiteral("0")});
+  const QStringList commonData = sourceLines(sources + QStringLiteral("common_data.txt"));
+  writeTextFile(dataRoot + QStringLiteral("共通データ.txt"), commonData);
+  writeTextFile(dataRoot + QStringLiteral("新名簿.txt"), sourceLines(sources + QStringLiteral("roster.txt")));
+  writeTextFile(programData + QStringLiteral("タイム回数データ.txt"),
+                sourceLines(sources + QStringLiteral("criteria.txt")));
+  writeTextFile(soundFolder + QStringLiteral("新音ファイル.txt"),
+                sourceLines(sources + QStringLiteral("sound_table.txt")));
+  for (const Tone& tone : tones())
+    writeToneWav(soundFolder + QString::fromUtf8(tone.name) + QStringLiteral(".wav"), tone.notes);
+
+  // The results file is precious even in the demo: runs made while trying the program stay.
+  const QString results = programData + kResultsFileName;
+  if (!QFile::exists(results)) {
+    QFile file(results);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    const QString schoolCode = commonData.value(1).remove(u'"').left(5);
+    file.write(runHistory(schoolCode, QDate::currentDate()));
+  }
+  std::printf("demo installation ready in %s\n", qPrintable(root));
+  return 0;
+}

@@ -1,3 +1,4 @@
+#include <QScreen>
 #include <QWidget>
 
 #include "app/guarded_application.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);
 
+  // Without a window manager a full-screen request is not honoured; size the window ourselves too.
+  window.setGeometry(window.screen()->geometry());
   window.showFullScreen();
   navigator.show(screens::kSplash);
   const int status = app.exec();

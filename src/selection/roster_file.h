@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include "core/value.h"
+
+struct AppState;
+
+inline const QString kRosterFileName = QStringLiteral("新名簿.txt");
+constexpr int kRosterNameWidth = 20;  // the name and the reserved texts are 20-character fields
+
+QString rosterPath(const AppState& state);
+
+// The school year a date falls in: the calendar year, or the one before it until the month in which
+// the school year begins.
+int schoolYearOn(const QDate& date, const Value& startMonth);
+int gradeNumber(int schoolYear, int birthYear);
+// The grade as the name list shows it, with ASCII digits ("小1", "幼-", "大+").
+QString gradeListLabel(int grade);
+// The grade as the chosen pupil carries it, with full-width digits ("小１"); empty outside 0..10.
+QString gradeStoredLabel(int grade);
+// Kindergarten grades get a wider name column in the list.
+inline bool isKindergartenGrade(int grade) { return grade <= 0; }
+
+// Reads the roster file into the roster table (listed lines only, in file order) and the per-pupil
+// name, birth year and grade, using state.schoolYear for the grades. A line is listed when its status
+// is 0, or 2 while the roster setting is 1. A line whose pupil number lies outside the per-pupil tables,
+// or that comes after the table is full, is skipped. Returns a message for the user when the file is
+// missing, unreadable or ends in the middle of a line; the lines read before that stay listed.
+QString loadRoster(AppState& state);

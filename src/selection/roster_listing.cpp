@@ -1,0 +1,139 @@
+#include "selection/roster_listing.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/app_state.h"
+#include "core/tallies.h"
+#include "platform/clock.h"
+#include "selection/roster_file.h"
+
+namespace {
+const QString kFullWidthSpace = QStringLiteral("　");
+
+QString rightAligned(int number, int width) { return QString::number(number).rightJustified(width, u' '); }
+
+// A name column ends at 9 characters, 11 for kindergarten lines.
+int nameColumnEnd(int grade) { return isKindergartenGrade(grade) ? 11 : 9; }
+
+struct SortItem {
+  int birthYear;
+  QCollatorSortKey key;
+  QString line;
+  int pupil;
+};
+}  // namespace
+
+QString displayModeCaption(int mode) {
+  static const std::array<QString, kDisplayModeCount> kCaptions = {
+      QStringLiteral("回数(今日／今まで）"), QStringLiteral("ポイント（今日／今まで）"),
+      QStringLiteral("本日（ポイント／回数）"), QStringLiteral("今まで（ポイント／回数）")};
+  return mode >= 0 && mode < kDisplayModeCount ? kCaptions[std::size_t(mode)] : QString();
+}
+
+QStringList gradeFilterEntries() {
+  return {kAllGrades,           QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
+          QStringLiteral("中３"), QStringLiteral("中２"),       QStringLiteral("中１"),
+          QStringLiteral("小６"), QStringLiteral("小５"),       QStringLiteral("小４"),
+          QStringLiteral("小３"), QStringLiteral("小２"),       QStringLiteral("小１")};
+}
+
+bool gradeFilterAdmits(const QString& filter, int grade) {
+  if (filter == QStringLiteral("小学生全体")) return grade >= 1 && grade <= 6;
+  if (filter == QStringLiteral("中学生全体")) return grade >= 7 && grade <= 9;
+  const int index = gradeFilterEntries().indexOf(filter);
+  // Entries 3.. are the single grades 中３ down to 小１.
+  if (index >= 3) return grade == 12 - index;
+  return true;
+}
+
+PupilCounters countersOf(const AppState& state, int pupil) {
+  PupilCounters c;
+  float runsToday = 0;
+  for (int level = 1; level <= kMaxLevel; ++level) {
+    runsToday += state.todayRuns(level, pupil);
+    c.pointsToday += state.todayPoints(level, pupil);
+    c.runsEver += state.totalRuns(level, pupil);
+    c.pointsEver += state.totalPoints(level, pupil);
+  }
+  c.runsToday = int(std::lround(runsToday));
+  return c;
+}
+
+QString runsTodayText(int runs) {
+  return runs != 0 ? rightAligned(runs, 3) + QStringLiteral("回") : QStringLiteral("     ");
+}
+
+QString pointsTodayText(int points) {
+  return points != 0 ? rightAligned(points, 4) : QStringLiteral("  ") + kFullWidthSpace;
+}
+
+QString runsEverText(int runs) {
+  return runs != 0 ? rightAligned(runs, 5) + QStringLiteral("回") : QStringLiteral("     ") + kFullWidthSpace;
+}
+
+QString pointsEverText(int points) {
+  return points != 0 ? rightAligned(points, 7) : QStringLiteral("       ");
+}
+
+QString counterPairText(int mode, const PupilCounters& c) {
+  switch (DisplayMode(mode)) {
+    case DisplayMode::RunsTodayAndEver:
+      return runsTodayText(c.runsToday) + u'/' + runsEverText(c.runsEver);
+    case DisplayMode::PointsTodayAndEver:
+      return pointsTodayText(c.pointsToday) + u'/' + pointsEverText(c.pointsEver);
+    case DisplayMode::TodayPointsAndRuns:
+      return pointsTodayText(c.pointsToday) + u'/' + runsTodayText(c.runsToday);
+    case DisplayMode::EverPointsAndRuns:
+      return pointsEverText(c.pointsEver) + u'/' + runsEverText(c.runsEver);
+  }
+  return {};
+}
+
+QString pupilLineText(int grade, const QString& name, const QString& counters) {
+  const QString label = gradeListLabel(grade);
+  const QString trimmedName = name.trimmed();
+  const qsizetype used = trimmedName.size() + 1 + label.size();
+  const qsizetype padding = std::max<qsizetype>(0, nameColumnEnd(grade) - used);
+  return label + u' ' + trimmedName + kFullWidthSpace.repeated(padding) + counters;
+}
+
+RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pause, int mode,
+                                 const QString& gradeFilter) {
+  state.schoolYear = schoolYearOn(clock.today(), state.schoolYearStartMonth);
+  recountTallies(state, clock, pause);
+
+  RosterListing listing;
+  listing.problem = loadRoster(state);
+
+  // Same-year names follow the order a Japanese reader expects, not code points.
+  QCollator collator{QLocale(QLocale::Japanese, QLocale::Japan)};
+  std::vector<SortItem> items;
+  items.reserve(std::size_t(state.rosterCount));
+  for (int k = 1; k <= state.rosterCount; ++k) {
+    const RosterEntry& entry = state.roster[k];
+    const int grade = gradeNumber(state.schoolYear, entry.birthYear);
+    QString line =
+        pupilLineText(grade, entry.name, counterPairText(mode, countersOf(state, entry.number)));
+    QCollatorSortKey key = collator.sortKey(line + u'*' + QString::number(entry.number));
+    items.push_back({entry.birthYear, std::move(key), std::move(line), entry.number});
+  }
+  std::stable_sort(items.begin(), items.end(), [](const SortItem& a, const SortItem& b) {
+    if (a.birthYear != b.birthYear) return a.birthYear < b.birthYear;
+    return a.key.compare(b.key) < 0;
+  });
+
+  listing.lines.reserve(qsizetype(items.size()) + 1);
+  listing.pupilNo.reserve(items.size() + 1);
+  listing.lines.append(kDashesLine);
+  listing.pupilNo.push_back(0);
+  for (SortItem& item : items) {
+    if (!gradeFilterAdmits(gradeFilter, gradeNumber(state.schoolYear, item.birthYear))) continue;
+    listing.lines.append(std::move(item.line));
+    listing.pupilNo.push_back(item.pupil);
+  }
+  return listing;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct AppState;
+class Clock;
+class Pause;
+
+// The four ways the name list shows a pupil's counters.
+enum class DisplayMode { RunsTodayAndEver = 0, PointsTodayAndEver = 1, TodayPointsAndRuns = 2, EverPointsAndRuns = 3 };
+constexpr int kDisplayModeCount = 4;
+QString displayModeCaption(int mode);
+
+inline const QString kDashesLine = QStringLiteral("－－－－－－");
+inline const QString kAllGrades = QStringLiteral("全学年");
+
+// The grade filter's entries, in the order offered.
+QStringList gradeFilterEntries();
+// Whether the filter shows a pupil of the grade; a text that is no entry shows everybody.
+bool gradeFilterAdmits(const QString& filter, int grade);
+
+// A pupil's counters summed over all levels.
+struct PupilCounters {
+  int runsToday = 0;
+  int pointsToday = 0;
+  int runsEver = 0;
+  int pointsEver = 0;
+};
+PupilCounters countersOf(const AppState& state, int pupil);
+
+// Each counter's text has one width in a font where a full-width character takes two columns; 0 shows
+// as blanks. A number wider than its column is shown whole rather than cut.
+QString runsTodayText(int runs);
+QString pointsTodayText(int points);
+QString runsEverText(int runs);
+QString pointsEverText(int points);
+// "A/B" as the display mode chooses them.
+QString counterPairText(int mode, const PupilCounters& counters);
+
+// The visible part of a pupil's line: grade label, a space, the name padded with full-width spaces,
+// then the counters.
+QString pupilLineText(int grade, const QString& name, const QString& counters);
+
+// The name list: line 0 the dashes line, then one line per listed pupil admitted by the filter,
+// by birth year (older first), then by the rest of the line in Japanese collation.
+struct RosterListing {
+  QStringList lines;
+  std::vector<int> pupilNo;  // the pupil of each line; 0 for the dashes line
+  QString problem;           // for the user when the roster could not be read whole
+
+  int pupilAt(int line) const {
+    return line >= 0 && line < int(pupilNo.size()) ? pupilNo[std::size_t(line)] : 0;
+  }
+};
+
+// Works out the school year, recounts the tallies, reads the roster and builds the list.
+RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pause, int mode,
+                                 const QString& gradeFilter);

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "core/app_state.h"
+#include "core/criteria.h"
+#include "platform/file_error.h"
+#include "platform/text_codec.h"
+#include "support/temp_installation.h"
+
+namespace {
+AppState stateFor(const TempInstallation& inst) {
+  AppState s;
+  s.programDataFolder = inst.programDataFolder();
+  return s;
+}
+}  // namespace
+
+TEST(Criteria, LoadsTheHeadingIntoIndexZeroAndEachLineIntoItsLevel) {
+  TempInstallation inst;
+  inst.writeCriteria({u"30,40,100,5,1.5,5,300,7,3,x,,\"a,b\""_qs, u"45,90,9999,9999,2,0,0,1,0,,,"_qs});
+  AppState s = stateFor(inst);
+  loadCriteria(s);
+  EXPECT_EQ(s.passTime[0], 0);  // the heading's texts read as 0
+  EXPECT_EQ(s.passTime[1], 30);
+  EXPECT_EQ(s.lowestTime[1], 40);
+  EXPECT_EQ(s.clearPoints[1], 100);
+  EXPECT_EQ(s.clearCount[1], 5);
+  EXPECT_FLOAT_EQ(s.pointFactor[1], 1.5f);
+  EXPECT_EQ(s.overPracticeCount[1], 5);
+  EXPECT_EQ(s.overPracticePoints[1], 300);
+  EXPECT_EQ(s.judgeDays[1], 7);
+  EXPECT_EQ(s.overPracticeDays[1], 3);
+  EXPECT_EQ(s.criteriaExtra1[1], Value(u"x"_qs));
+  EXPECT_TRUE(s.criteriaExtra2[1].isEmpty());
+  EXPECT_EQ(s.criteriaExtra3[1], Value(u"a,b"_qs));
+  EXPECT_EQ(s.clearPoints[2], 9999);
+  EXPECT_FLOAT_EQ(s.pointFactor[2], 2.0f);
+}
+
+TEST(Criteria, LevelsTheFileDoesNotReachKeepTheirValues) {
+  TempInstallation inst;
+  inst.writeCriteria({});
+  AppState s = stateFor(inst);
+  s.passTime[1] = 77;
+  loadCriteria(s);
+  EXPECT_EQ(s.passTime[1], 77);
+}
+
+TEST(Criteria, EmptyAndTextFieldsInNumberColumnsReadAsZero) {
+  TempInstallation inst;
+  inst.writeCriteria({u",abc,100,5,,0,0,7,7,,,"_qs});
+  AppState s = stateFor(inst);
+  s.passTime[1] = 5;
+  loadCriteria(s);
+  EXPECT_EQ(s.passTime[1], 0);
+  EXPECT_EQ(s.lowestTime[1], 0);
+  EXPECT_EQ(s.pointFactor[1], 0.0f);
+}
+
+TEST(Criteria, LinesPastLevel35AreIgnored) {
+  TempInstallation inst;
+  QStringList lines;
+  for (int level = 1; level <= 40; ++level) lines.append(QString::number(level) + u",1,1,1,1,0,0,1,1,,,"_qs);
+  inst.writeCriteria(lines);
+  AppState s = stateFor(inst);
+  loadCriteria(s);
+  EXPECT_EQ(s.passTime[35], 35);
+}
+
+TEST(Criteria, AShortLastLineIsAFileError) {
+  TempInstallation inst;
+  inst.writeCriteria({u"30,40,100,5,1.5,5,300,7,3,,,"_qs, u"30,40,100"_qs});
+  AppState s = stateFor(inst);
+  EXPECT_THROW(loadCriteria(s), FileError);
+}
+
+TEST(Criteria, WhatTheWriterWritesLoadsBackTheSame) {
+  TempInstallation inst;
+  AppState s = stateFor(inst);
+  QList<QStringList> rows = {criteriaHeadings() + QStringList{QString(), QString(), QString()}};
+  for (int level = 1; level <= 25; ++level)
+    rows.append({QString::number(20 + level), QString::number(40 + level), u"100"_qs, u"5"_qs,
+                 level % 2 ? u"1.5"_qs : u"1"_qs, u"5"_qs, u"0"_qs, u"7"_qs, u"3"_qs, u""_qs, u""_qs,
+                 u""_qs});
+  writeCriteria(criteriaPath(s), rows);
+  EXPECT_TRUE(readTextFile(criteriaPath(s)).startsWith(
+      u"目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,\r\n"_qs));
+  loadCriteria(s);
+  for (int level = 1; level <= 25; ++level) {
+    EXPECT_EQ(s.passTime[level], 20 + level);
+    EXPECT_EQ(s.lowestTime[level], 40 + level);
+    EXPECT_FLOAT_EQ(s.pointFactor[level], level % 2 ? 1.5f : 1.0f);
+  }
+}
