@@ -119,7 +119,7 @@ struct AppState {
   // Run in progress
   int runTime = 0;
   int elapsedSeconds = 0;
-  float runStartTime = 0;
+  double runStartTime = 0;
   int timeLimit = 0;
   int problemCount = 0;
   int correctCount = 0;

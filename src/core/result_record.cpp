@@ -33,13 +33,24 @@ QByteArray ResultRecord::encode() const {
   return bytes;
 }
 
+RecordNumbers decodeNumbers(const char* in) {
+  RecordNumbers n;
+  n.date = getDouble(in + 0);
+  n.timeOfDay = getDouble(in + 8);
+  n.pupilNo = qFromLittleEndian<qint16>(in + 16);
+  n.level = qFromLittleEndian<qint16>(in + 18);
+  n.runTime = qFromLittleEndian<qint32>(in + 20);
+  return n;
+}
+
 ResultRecord ResultRecord::decode(const char* in) {
   ResultRecord r;
-  r.date = getDouble(in + 0);
-  r.timeOfDay = getDouble(in + 8);
-  r.pupilNo = qFromLittleEndian<qint16>(in + 16);
-  r.level = qFromLittleEndian<qint16>(in + 18);
-  r.runTime = qFromLittleEndian<qint32>(in + 20);
+  const RecordNumbers n = decodeNumbers(in);
+  r.date = n.date;
+  r.timeOfDay = n.timeOfDay;
+  r.pupilNo = n.pupilNo;
+  r.level = n.level;
+  r.runTime = n.runTime;
   r.schoolCode = QByteArray(in + 24, 5);
   r.text2 = QByteArray(in + 29, 5);
   r.text3 = QByteArray(in + 34, 5);

@@ -110,7 +110,7 @@ class LoadAttempt {
   int notFoundRetries_ = 0;
 };
 
-bool isStorable(const ResultRecord& r) {
+bool isStorable(const RecordNumbers& r) {
   return r.level >= 0 && r.level <= kMaxLevel && r.pupilNo >= 0 && r.pupilNo <= kMaxPupil;
 }
 
@@ -147,7 +147,7 @@ void loadResults(AppState& state, Pause& pause) {
   int k = 0;
   const qint64 recordsRead = bytes.size() / ResultRecord::kSize;
   for (qint64 i = 0; i < recordsRead && k < kMaxResults; ++i) {
-    const ResultRecord r = ResultRecord::decode(bytes.constData() + i * ResultRecord::kSize);
+    const RecordNumbers r = decodeNumbers(bytes.constData() + i * ResultRecord::kSize);
     if (!isStorable(r)) continue;  // a damaged record must not stop every computer of the school
     if (state.personalBest(r.level, r.pupilNo) > r.runTime)
       state.personalBest(r.level, r.pupilNo) = r.runTime;

@@ -1,5 +1,7 @@
 #include "core/value.h"
 
+#include <charconv>
+
 #include "platform/field_reader.h"
 
 Value Value::fromField(const QString& field, bool quoted) {
@@ -38,3 +40,10 @@ bool operator==(const Value& a, const Value& b) {
 }
 
 QString shortestDecimal(double number) { return QString::number(number, 'g', 15); }
+
+QString singleText(float number) {
+  char digits[64];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::fixed);
+  if (error != std::errc()) return QString::number(double(number), 'g', 9);
+  return QString::fromLatin1(digits, end - digits);
+}

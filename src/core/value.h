@@ -32,3 +32,5 @@ class Value {
 
 // The shortest decimal form of a number, as the screens write numbers ("1.5", "2", "85").
 QString shortestDecimal(double number);
+// The same for a single-precision number: 1.1f reads "1.1", not its double expansion.
+QString singleText(float number);

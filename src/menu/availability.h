@@ -13,10 +13,6 @@ struct LevelAvailability {
   bool enabled(int level) const { return !banned.at(level); }
 };
 
-// True when the pupil's runs or points on the level within its over-practice window have reached
-// one of its limits; a limit of 0 is no limit.
-bool isOverPractised(const AppState& state, int level, int pupil);
-
 // True when the pupil's recent runs and points on the target level reach its goal.
 bool finalQuotaReached(const AppState& state, int pupil);
 

@@ -8,8 +8,6 @@
 
 namespace {
 // Single-precision numbers are written with the seven digits they hold, so 1.1 stays "1.1".
-QString singleText(float number) { return QString::number(double(number), 'g', 7); }
-
 QString runsAndPoints(const QString& runs, int points) {
   return runs + QStringLiteral("回/") + QString::number(points) + QStringLiteral("点");
 }
@@ -45,13 +43,6 @@ int todayRunsSum(const AppState& state, int pupil) {
   double sum = 0;
   for (int level = 1; level <= kMaxLevel; ++level) sum += state.todayRuns(level, pupil);
   return roundToInt(sum);
-}
-
-int minutesSinceNameChosen(double secondsNow, int nameChosenSecond) {
-  constexpr int kSecondsPerDay = 24 * 60 * 60;
-  int seconds = int(std::floor(secondsNow)) - nameChosenSecond;
-  if (seconds < 0) seconds += kSecondsPerDay;
-  return seconds / 60;
 }
 
 std::optional<QColor> timesListColour(const QStringList& entries, int passTime, int lowestTime,

@@ -21,9 +21,6 @@ QString allTimeCell(const AppState& state, int level, int pupil);
 // The pupil's runs today over every level, rounded to a whole number.
 int todayRunsSum(const AppState& state, int pupil);
 
-// Whole minutes from the moment the name was chosen to now, both read as seconds since midnight.
-// A choice made before midnight is counted across it.
-int minutesSinceNameChosen(double secondsNow, int nameChosenSecond);
 
 // The back colour of a level list in the times view: its last entry that is not a failed run
 // ("×" as third character) decides by its time against the pass time and the lowest time. Nothing

@@ -130,7 +130,6 @@ class seisekitime1 : public Screen {
   void placeColumn(int level, int left);
   void fillColumn(int level);
   void refreshCounts();
-  void previewKeysOf(QWidget* widget);
 
   bool mayStart(int level) const;
   void startByAccelerator(int digit);

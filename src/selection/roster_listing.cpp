@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "core/app_state.h"
 #include "core/tallies.h"
@@ -41,26 +42,28 @@ QStringList gradeFilterEntries() {
           QStringLiteral("小３"), QStringLiteral("小２"),       QStringLiteral("小１")};
 }
 
-bool gradeFilterAdmits(const QString& filter, int grade) {
-  if (filter == QStringLiteral("小学生全体")) return grade >= 1 && grade <= 6;
-  if (filter == QStringLiteral("中学生全体")) return grade >= 7 && grade <= 9;
-  const int index = gradeFilterEntries().indexOf(filter);
+GradeRange gradeFilterRange(const QString& filter) {
+  if (filter == QStringLiteral("小学生全体")) return {1, 6};
+  if (filter == QStringLiteral("中学生全体")) return {7, 9};
   // Entries 3.. are the single grades 中３ down to 小１.
-  if (index >= 3) return grade == 12 - index;
-  return true;
+  const int index = int(gradeFilterEntries().indexOf(filter));
+  if (index >= 3) return {12 - index, 12 - index};
+  return {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
 }
 
-PupilCounters countersOf(const AppState& state, int pupil) {
-  PupilCounters c;
-  float runsToday = 0;
+std::vector<PupilCounters> allPupilCounters(const AppState& state) {
+  std::vector<PupilCounters> counters(kPupilSlots);
+  // Level by level, the order the tables are laid out in.
   for (int level = 1; level <= kMaxLevel; ++level) {
-    runsToday += state.todayRuns(level, pupil);
-    c.pointsToday += state.todayPoints(level, pupil);
-    c.runsEver += state.totalRuns(level, pupil);
-    c.pointsEver += state.totalPoints(level, pupil);
+    for (int pupil = 1; pupil <= kMaxPupil; ++pupil) {
+      PupilCounters& c = counters[std::size_t(pupil)];
+      c.runsToday += state.todayRuns(level, pupil);
+      c.pointsToday += state.todayPoints(level, pupil);
+      c.runsEver += state.totalRuns(level, pupil);
+      c.pointsEver += state.totalPoints(level, pupil);
+    }
   }
-  c.runsToday = int(std::lround(runsToday));
-  return c;
+  return counters;
 }
 
 QString runsTodayText(int runs) {
@@ -80,13 +83,14 @@ QString pointsEverText(int points) {
 }
 
 QString counterPairText(int mode, const PupilCounters& c) {
+  const int runsToday = int(std::lround(c.runsToday));
   switch (DisplayMode(mode)) {
     case DisplayMode::RunsTodayAndEver:
-      return runsTodayText(c.runsToday) + u'/' + runsEverText(c.runsEver);
+      return runsTodayText(runsToday) + u'/' + runsEverText(c.runsEver);
     case DisplayMode::PointsTodayAndEver:
       return pointsTodayText(c.pointsToday) + u'/' + pointsEverText(c.pointsEver);
     case DisplayMode::TodayPointsAndRuns:
-      return pointsTodayText(c.pointsToday) + u'/' + runsTodayText(c.runsToday);
+      return pointsTodayText(c.pointsToday) + u'/' + runsTodayText(runsToday);
     case DisplayMode::EverPointsAndRuns:
       return pointsEverText(c.pointsEver) + u'/' + runsEverText(c.runsEver);
   }
@@ -111,13 +115,14 @@ RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pau
 
   // Same-year names follow the order a Japanese reader expects, not code points.
   QCollator collator{QLocale(QLocale::Japanese, QLocale::Japan)};
+  const std::vector<PupilCounters> counters = allPupilCounters(state);
   std::vector<SortItem> items;
   items.reserve(std::size_t(state.rosterCount));
   for (int k = 1; k <= state.rosterCount; ++k) {
     const RosterEntry& entry = state.roster[k];
     const int grade = gradeNumber(state.schoolYear, entry.birthYear);
     QString line =
-        pupilLineText(grade, entry.name, counterPairText(mode, countersOf(state, entry.number)));
+        pupilLineText(grade, entry.name, counterPairText(mode, counters[std::size_t(entry.number)]));
     QCollatorSortKey key = collator.sortKey(line + u'*' + QString::number(entry.number));
     items.push_back({entry.birthYear, std::move(key), std::move(line), entry.number});
   }
@@ -130,8 +135,9 @@ RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pau
   listing.pupilNo.reserve(items.size() + 1);
   listing.lines.append(kDashesLine);
   listing.pupilNo.push_back(0);
+  const GradeRange shown = gradeFilterRange(gradeFilter);
   for (SortItem& item : items) {
-    if (!gradeFilterAdmits(gradeFilter, gradeNumber(state.schoolYear, item.birthYear))) continue;
+    if (!shown.admits(gradeNumber(state.schoolYear, item.birthYear))) continue;
     listing.lines.append(std::move(item.line));
     listing.pupilNo.push_back(item.pupil);
   }

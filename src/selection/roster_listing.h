@@ -18,17 +18,24 @@ inline const QString kAllGrades = QStringLiteral("全学年");
 
 // The grade filter's entries, in the order offered.
 QStringList gradeFilterEntries();
-// Whether the filter shows a pupil of the grade; a text that is no entry shows everybody.
-bool gradeFilterAdmits(const QString& filter, int grade);
+// The grades a filter entry shows; a text that is no entry shows everybody.
+struct GradeRange {
+  int low;
+  int high;
+  bool admits(int grade) const { return grade >= low && grade <= high; }
+};
+GradeRange gradeFilterRange(const QString& filter);
+inline bool gradeFilterAdmits(const QString& filter, int grade) { return gradeFilterRange(filter).admits(grade); }
 
 // A pupil's counters summed over all levels.
 struct PupilCounters {
-  int runsToday = 0;
+  float runsToday = 0;
   int pointsToday = 0;
   int runsEver = 0;
   int pointsEver = 0;
 };
-PupilCounters countersOf(const AppState& state, int pupil);
+// Every pupil's counters, indexed by pupil number.
+std::vector<PupilCounters> allPupilCounters(const AppState& state);
 
 // Each counter's text has one width in a font where a full-width character takes two columns; 0 shows
 // as blanks. A number wider than its column is shown whole rather than cut.

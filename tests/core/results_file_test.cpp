@@ -11,6 +11,7 @@
 #include "platform/file_error.h"
 #include "platform/record_file.h"
 #include "support/fakes.h"
+#include "support/held_write_lock.h"
 #include "support/temp_installation.h"
 
 namespace {
@@ -187,27 +188,10 @@ TEST_F(ResultsFixture, AFolderThatAppearsWhileWaitingIsRead) {
 
 TEST_F(ResultsFixture, ALoaderMeetingAHeldLockRetriesEverySecondUntilItIsReleased) {
   inst.writeResults({TempInstallation::record(kToday, 1, 1, 50)});
-  int toChild[2], toParent[2];
-  ASSERT_EQ(pipe(toChild), 0);
-  ASSERT_EQ(pipe(toParent), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    RecordFile writer;
-    writer.open(inst.resultsPath());
-    writer.lockForWriting();
-    char c = 'L';
-    (void)!write(toParent[1], &c, 1);
-    (void)!read(toChild[0], &c, 1);
-    _exit(0);  // ending the process releases the lock
-  }
-  char c;
-  ASSERT_EQ(read(toParent[0], &c, 1), 1);
+  HeldWriteLock otherComputer(inst.resultsPath());
+  ASSERT_TRUE(otherComputer.held());
   pause.onPause = [&](int) {
-    if (pause.pauses.size() == 3) {
-      (void)!write(toChild[1], &c, 1);
-      waitpid(child, nullptr, 0);
-    }
+    if (pause.pauses.size() == 3) otherComputer.release();
   };
   loadResults(s, pause);
   EXPECT_EQ(pause.pauses, (std::vector<int>{1000, 1000, 1000}));

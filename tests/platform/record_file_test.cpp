@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QTemporaryDir>
 
 #include "platform/record_file.h"
+#include "support/held_write_lock.h"
 
 namespace {
 QString pathIn(const QTemporaryDir& dir) { return dir.filePath(u"成績累積データ.dat"_qs); }
@@ -32,28 +30,11 @@ TEST(RecordFile, AMissingFolderIsNotFound) {
 
 TEST(RecordFile, AReaderIsBusyWhileAnotherProcessHoldsTheWriteLock) {
   QTemporaryDir dir;
-  int toChild[2], toParent[2];
-  ASSERT_EQ(pipe(toChild), 0);
-  ASSERT_EQ(pipe(toParent), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    RecordFile writer;
-    writer.open(pathIn(dir));
-    writer.lockForWriting();
-    char c = 'L';
-    (void)!write(toParent[1], &c, 1);
-    (void)!read(toChild[0], &c, 1);  // hold the lock until told
-    writer.unlock();
-    _exit(0);
-  }
-  char c;
-  ASSERT_EQ(read(toParent[0], &c, 1), 1);
+  HeldWriteLock otherComputer(pathIn(dir));
+  ASSERT_TRUE(otherComputer.held());
   RecordFile reader;
   ASSERT_EQ(reader.open(pathIn(dir)), RecordFile::Status::Ok);
   EXPECT_EQ(reader.tryLockForReading(), RecordFile::Status::Busy);
-  (void)!write(toChild[1], &c, 1);
-  int status = 0;
-  waitpid(child, &status, 0);
+  otherComputer.release();
   EXPECT_EQ(reader.tryLockForReading(), RecordFile::Status::Ok);
 }

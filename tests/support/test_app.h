@@ -7,6 +7,7 @@
 #include "core/app_state.h"
 #include "platform/navigator.h"
 #include "support/fakes.h"
+#include "support/qstring_printer.h"
 #include "support/temp_installation.h"
 
 // The whole program on a temporary installation, with test doubles for every platform service and
