@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);
+  app.setNavigator(&navigator);
 
   // Without a window manager a full-screen request is not honoured; size the window ourselves too.
   window.setGeometry(window.screen()->geometry());

@@ -173,7 +173,10 @@ void FrmSyuuryou::timer1Tick() {
 }
 
 void FrmSyuuryou::command4Click() {
-  Command4->setEnabled(false);  // against a second press while the menu opens
+  // Against a second press while the menu opens; disabling only the focused button would hand the
+  // focus, and a key the pupil is still pressing, to "もう一度".
+  Command4->setEnabled(false);
+  Command5->setEnabled(false);
   context_.state.againPressed = 0;
   context_.navigator.show(screens::kStudentMenu);
   context_.navigator.unload(screens::kOutcome);
@@ -181,6 +184,7 @@ void FrmSyuuryou::command4Click() {
 
 void FrmSyuuryou::command5Click() {
   Command4->setEnabled(false);
+  Command5->setEnabled(false);
   context_.navigator.show(screens::kCover);
   context_.navigator.unload(screens::kOutcome);
   AppContext& context = context_;  // this screen is on its way out

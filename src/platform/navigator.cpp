@@ -6,7 +6,10 @@ Navigator::Navigator(QWidget* host) : host_(host), stack_(new QStackedLayout(hos
   stack_->setContentsMargins(0, 0, 0, 0);
 }
 
-Navigator::~Navigator() { unloadAll(); }
+Navigator::~Navigator() {
+  unloadAll();
+  collectUnloaded();
+}
 
 void Navigator::registerScreen(const QString& name, Factory factory) {
   factories_.insert(name, std::move(factory));
@@ -26,13 +29,17 @@ Screen* Navigator::load(const QString& name) {
   loaded_.insert(name, screen);
   order_.prepend(name);  // loaded but behind every shown screen
   stack_->addWidget(screen);
+  loading_.append(name);
   screen->onLoad();
+  loading_.removeOne(name);
   return screen;
 }
 
 Screen* Navigator::show(const QString& name) {
   Screen* screen = load(name);
   if (find(name) != screen) return nullptr;  // it unloaded itself while loading
+  // Asked for again by an event that ran during its own load: the first request activates it.
+  if (loading_.contains(name)) return screen;
   order_.removeAll(name);
   order_.append(name);
   stack_->setCurrentWidget(screen);
@@ -50,9 +57,15 @@ void Navigator::unload(const QString& name) {
   screen->onUnload();
   stack_->removeWidget(screen);
   screen->hide();
-  // The screen may be unloading itself from one of its own handlers.
-  screen->deleteLater();
+  screen->setEnabled(false);  // no input reaches a screen on its way out
+  unloaded_.emplace_back(screen);
   if (Screen* front = current()) stack_->setCurrentWidget(front);
+}
+
+void Navigator::collectUnloaded() {
+  // Deleting a screen may unload nothing further, but take the list first all the same.
+  auto doomed = std::move(unloaded_);
+  unloaded_.clear();
 }
 
 void Navigator::unloadAll() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/screen.h"
 
@@ -27,8 +28,13 @@ class Navigator {
   // Creates and loads the screen if needed, without showing it.
   Screen* load(const QString& name);
   Screen* show(const QString& name);
+  // Hides the screen and runs its unload hook. The screen object itself lives on until
+  // collectUnloaded(): window events run inside the screens' own handlers, so a deferred delete
+  // could otherwise destroy a screen whose load or click handler is still running.
   void unload(const QString& name);
   void unloadAll();
+  // Deletes the unloaded screens; call it only when no screen code is running.
+  void collectUnloaded();
 
   Screen* find(const QString& name) const;
   bool isLoaded(const QString& name) const { return find(name) != nullptr; }
@@ -44,4 +50,6 @@ class Navigator {
   QHash<QString, Factory> factories_;
   QHash<QString, Screen*> loaded_;
   QStringList order_;  // loaded screens, front last
+  QStringList loading_;  // screens whose load hook is running
+  std::vector<std::unique_ptr<Screen>> unloaded_;
 };

@@ -210,6 +210,8 @@ void namesel::listDoubleClick(int line) {
 }
 
 void namesel::confirmChoice() {
+  // A key still queued while the menu opens must not confirm a second time.
+  if (Command14->isHidden()) return;
   AppState& state = context_.state;
   const int pupil = Label2->text().toInt();
   if (Label1->text() == kChooseName || Label1->text().isEmpty() || pupil < 1 || pupil > kMaxPupil) {

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTest>
+#include <QWindow>
 
 #include "core/screen_names.h"
 #include "drill/main_frm.h"
@@ -23,6 +25,8 @@ struct WholeCycle : ::testing::Test {
   WholeCycle() {
     // Level 4: 11 x 11..15 in random order; these draws reach every problem.
     app.random.setValues({0.0, 0.2, 0.4, 0.6, 0.8});
+    // Window events run during the pause after a run, as they do in the program.
+    app.pause.onPause = [](int) { QCoreApplication::processEvents(); };
     QApplication::setActiveWindow(&app.host);
   }
 
@@ -141,6 +145,53 @@ TEST_F(WholeCycle, ByMouseThroughTheScreensWithARepeatOfTheLevel) {
     EXPECT_EQ(r.level, 4);
     EXPECT_EQ(r.runTime, 10);
   }
+}
+
+TEST_F(WholeCycle, ATimedOutRunIsRecordedAndLeadsBackToTheMenuAndOn) {
+  startProgram();
+  press(Qt::Key_Down);
+  press(Qt::Key_Return);
+  ASSERT_EQ(app.current(), screens::kStudentMenu);
+  type(u"4"_qs);
+  ASSERT_EQ(app.current(), screens::kDrill);
+  type(u"12"_qs);
+  app.clock.advanceSeconds(600);  // five times the lowest time of 120 s
+  app.screen<MainFrm>(screens::kDrill)->sTimer1Tick();
+  ASSERT_EQ(app.current(), screens::kOutcome);
+  FrmSyuuryou* outcome = outcomeReady();
+  EXPECT_EQ(outcome->Label18->text(), u"記録なし"_qs);
+  EXPECT_EQ(outcome->Label20->text(), u"時間切れ"_qs);
+  press(Qt::Key_Return);
+  ASSERT_EQ(app.current(), screens::kStudentMenu);
+  type(u"4"_qs);
+  EXPECT_EQ(app.current(), screens::kDrill);
+
+  const auto records = app.installation.readResults();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].runTime, 99999);
+  EXPECT_EQ(records[0].pupilNo, 3);
+}
+
+TEST_F(WholeCycle, AKeyStillQueuedWhenMenuIsChosenDoesNotAlsoRepeatTheLevel) {
+  startProgram();
+  press(Qt::Key_Down);
+  press(Qt::Key_Return);
+  type(u"4"_qs);
+  answerEveryProblem(2);
+  FrmSyuuryou* outcome = outcomeReady();
+  ASSERT_TRUE(outcome->Command4->hasFocus());
+  // A pupil pressing Space twice: the second press reaches whatever has the focus by the time the
+  // menu, while it opens, lets window events run.
+  // Posted to the window, a key goes to the focus widget of the moment it is handled.
+  QCoreApplication::postEvent(app.host.windowHandle(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_qs));
+  QCoreApplication::postEvent(app.host.windowHandle(),
+                              new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, u" "_qs));
+  click(outcome->Command4);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app.current(), screens::kStudentMenu);
+  EXPECT_EQ(app.state->againPressed, 0);
+  EXPECT_EQ(app.installation.readResults().size(), 1u);
 }
 
 TEST_F(WholeCycle, ABarredLevelStartsInNoWay) {
