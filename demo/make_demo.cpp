@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <array>
 #include <cstdio>
 #include <random>
 
@@ -55,11 +56,16 @@ const std::vector<Tone>& tones() {
 }
 
 // Runs of the last four weeks for most pupils, so that the counters and the menu show a school in use.
-QByteArray runHistory(const QString& schoolCode, const QDate& today) {
+// The pass time of each level, field 1 of line level + 1 of the criteria lines.
+std::array<int, 26> passTimesOf(const QStringList& criteria) {
+  std::array<int, 26> passTimes{};
+  for (int level = 1; level <= 25; ++level) passTimes[level] = criteria.value(level).section(u',', 0, 0).toInt();
+  return passTimes;
+}
+
+QByteArray runHistory(const QString& schoolCode, const QDate& today, const std::array<int, 26>& passTimes) {
   std::mt19937 engine(20261209);
   std::uniform_real_distribution<double> uniform(0.0, 1.0);
-  const int passTimes[26] = {0,  75, 30, 55, 20, 55, 20, 170, 60, 80,  30, 60, 22, 60,
-                             22, 190, 65, 85, 32, 65, 24, 65, 24, 200, 70, 210};
   QByteArray bytes;
   for (int day = 27; day >= 1; --day) {
     const QDate date = today.addDays(-day);
@@ -109,8 +115,8 @@ int main(int argc, char** argv) {
   const QStringList commonData = sourceLines(sources + QStringLiteral("common_data.txt"));
   writeTextFile(dataRoot + QStringLiteral("共通データ.txt"), commonData);
   writeTextFile(dataRoot + QStringLiteral("新名簿.txt"), sourceLines(sources + QStringLiteral("roster.txt")));
-  writeTextFile(programData + QStringLiteral("タイム回数データ.txt"),
-                sourceLines(sources + QStringLiteral("criteria.txt")));
+  const QStringList criteria = sourceLines(sources + QStringLiteral("criteria.txt"));
+  writeTextFile(programData + QStringLiteral("タイム回数データ.txt"), criteria);
   writeTextFile(soundFolder + QStringLiteral("新音ファイル.txt"),
                 sourceLines(sources + QStringLiteral("sound_table.txt")));
   for (const Tone& tone : tones())
@@ -122,7 +128,7 @@ int main(int argc, char** argv) {
     QFile file(results);
     if (!file.open(QIODevice::WriteOnly)) return 1;
     const QString schoolCode = commonData.value(1).remove(u'"').left(5);
-    file.write(runHistory(schoolCode, QDate::currentDate()));
+    file.write(runHistory(schoolCode, QDate::currentDate(), passTimesOf(criteria)));
   }
   std::printf("demo installation ready in %s\n", qPrintable(root));
   return 0;

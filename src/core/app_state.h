@@ -15,6 +15,9 @@ constexpr int kLevelSlots = kMaxLevel + 1;
 constexpr int kPupilSlots = kMaxPupil + 1;
 constexpr int kNoTime = 99999;    // run time of a timed-out run; also "no best yet"
 
+// A recorded run time above this is a run without a time: it was timed out.
+inline bool isTimeless(int runTime) { return runTime > 99997; }
+
 template <class T>
 using PerLevel = std::array<T, kLevelSlots>;
 

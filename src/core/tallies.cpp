@@ -15,7 +15,7 @@ constexpr float kMostPointsPerRun = 100000;
 }  // namespace
 
 int basePoints(int passTime, int runTime) {
-  if (runTime > 99997) return 0;
+  if (isTimeless(runTime)) return 0;
   if (passTime <= 0) return 5;
   const double T = passTime;
   // A negative time can only come from a damaged record; it scores no better than an instant run.
@@ -46,6 +46,12 @@ bool overPracticeLimitReached(const AppState& state, int level, int pupil) {
   const double pointLimit = state.overPracticePoints[level];
   return (runLimit != 0 && state.overWindowRuns(level, pupil) >= runLimit) ||
          (pointLimit != 0 && state.overWindowPoints(level, pupil) >= pointLimit);
+}
+
+int todayRunsSum(const AppState& state, int pupil) {
+  float sum = 0;
+  for (int level = 1; level <= kMaxLevel; ++level) sum += state.todayRuns(level, pupil);
+  return int(std::lround(sum));
 }
 
 void recountTallies(AppState& state, const Clock& clock, Pause& pause) {

@@ -20,5 +20,8 @@ bool clearConditionMet(const AppState& state, int level, int pupil);
 // the level's limits; a limit of 0 is no limit.
 bool overPracticeLimitReached(const AppState& state, int level, int pupil);
 
+// The pupil's counted runs today over every level, as a whole number.
+int todayRunsSum(const AppState& state, int pupil);
+
 // The one way the tallies are refreshed: reloads the results file and recounts all eight tables.
 void recountTallies(AppState& state, const Clock& clock, Pause& pause);

@@ -5,6 +5,7 @@
 
 #include "core/app_state.h"
 #include "core/minutes_since.h"
+#include "core/tallies.h"
 #include "drill/drill_view.h"
 #include "platform/clock.h"
 #include "platform/field_reader.h"
@@ -24,9 +25,7 @@ void DrillEngine::初期設定() {
   // A level without a lowest time would divide by zero; its bar simply stays empty.
   s.barScale = s.timeLimit > 0 ? barWidth_ / s.timeLimit : 0.0;
   // Today's runs over every level, as the student menu counts them.
-  double runsToday = 0;
-  for (int level = 1; level <= kMaxLevel; ++level) runsToday += s.todayRuns(level, s.currentPupilNo);
-  s.todayRunsSum = roundToInt(runsToday);
+  s.todayRunsSum = todayRunsSum(s, s.currentPupilNo);
 }
 
 void DrillEngine::レベル別設定() {

@@ -7,7 +7,6 @@
 #include "platform/field_reader.h"
 
 namespace {
-// Single-precision numbers are written with the seven digits they hold, so 1.1 stays "1.1".
 QString runsAndPoints(const QString& runs, int points) {
   return runs + QStringLiteral("回/") + QString::number(points) + QStringLiteral("点");
 }
@@ -37,12 +36,6 @@ QString allTimeCell(const AppState& state, int level, int pupil) {
   const int runs = state.totalRuns(level, pupil);
   if (runs == 0) return QStringLiteral("------");
   return runsAndPoints(QString::number(runs), state.totalPoints(level, pupil));
-}
-
-int todayRunsSum(const AppState& state, int pupil) {
-  double sum = 0;
-  for (int level = 1; level <= kMaxLevel; ++level) sum += state.todayRuns(level, pupil);
-  return roundToInt(sum);
 }
 
 std::optional<QColor> timesListColour(const QStringList& entries, int passTime, int lowestTime,

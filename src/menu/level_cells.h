@@ -18,8 +18,6 @@ QString todayCell(const AppState& state, int level, int pupil);
 // "12回/80点" of all time, or "------" without a run.
 QString allTimeCell(const AppState& state, int level, int pupil);
 
-// The pupil's runs today over every level, rounded to a whole number.
-int todayRunsSum(const AppState& state, int pupil);
 
 
 // The back colour of a level list in the times view: its last entry that is not a failed run

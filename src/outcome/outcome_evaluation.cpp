@@ -6,8 +6,6 @@
 namespace {
 // A clear count of 9999 is how the criteria say that there is no final target to reach.
 constexpr int kNoTargetClearCount = 9999;
-// Run times above this have no time: the run was cut off at the time limit.
-constexpr int kLastTime = 99997;
 
 bool isTargetLevel(const AppState& state, int level) { return state.quotaLevel == Value(level); }
 
@@ -39,15 +37,13 @@ OutcomeEvaluation evaluateOutcome(const AppState& state) {
   e.title = state.programTitle;
   e.levelName = state.levelName[level];
   e.pupilName = state.currentPupilName.trimmed();
-  e.timeText = t > kLastTime ? QStringLiteral("記録なし")
+  e.timeText = isTimeless(t) ? QStringLiteral("記録なし")
                              : QStringLiteral("今の成績：") + QString::number(t) + QStringLiteral("秒");
   e.pointsText = QStringLiteral("獲得ポイント：") + QString::number(basePoints(state.passTime[level], t)) +
                  QStringLiteral("点×") + singleText(state.pointFactor[level]) + QStringLiteral("→") +
                  QString::number(runPoints(state, level, t)) + QStringLiteral("点");
   e.levelRunText = levelRunText(state.todayRuns(level, p));
-  float runsToday = 0;
-  for (int l = 1; l <= kMaxLevel; ++l) runsToday += state.todayRuns(l, p);
-  e.todayRunText = QStringLiteral("（") + singleText(runsToday) + QStringLiteral("回目)");
+  e.todayRunText = QStringLiteral("（") + QString::number(todayRunsSum(state, p)) + QStringLiteral("回目)");
 
   // One message at most: a time-out says so silently; a best of the level outranks a personal one.
   if (state.timedOut == 1) {

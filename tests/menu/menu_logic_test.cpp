@@ -4,6 +4,7 @@
 
 #include "core/app_state.h"
 #include "core/minutes_since.h"
+#include "core/tallies.h"
 #include "menu/availability.h"
 #include "menu/column_layout.h"
 #include "menu/level_cells.h"
