@@ -10,4 +10,6 @@ inline const QString kNameSelection = QStringLiteral("namesel");
 inline const QString kStudentMenu = QStringLiteral("seisekitime1");
 inline const QString kDrill = QStringLiteral("MainFrm");
 inline const QString kOutcome = QStringLiteral("FrmSyuuryou");
+inline const QString kRecordsBrowser = QStringLiteral("FrmData");
+inline const QString kCriteriaEditor = QStringLiteral("FrmTimeData");
 }  // namespace screens

@@ -687,13 +687,14 @@ void seisekitime1::openTeacherPanel() {
 }
 
 void seisekitime1::checkPassword(int index) {
-  Q_UNUSED(index);
   const AppState& state = context_.state;
   if (Text3->text() != state.dataChangePassword.toText()) {
     context_.services.boxes.inform(QStringLiteral("パスワードを入力して下さい"), state.programTitle);
     return;
   }
-  // The records browser and the criteria editor open here once they exist.
+  // The teacher screens show the menu again when they close, which loads it afresh.
+  context_.navigator.show(index == 0 ? screens::kRecordsBrowser : screens::kCriteriaEditor);
+  context_.navigator.unload(screens::kStudentMenu);
 }
 
 void seisekitime1::closeTeacherPanel() { Picture7->hide(); }
