@@ -9,6 +9,8 @@
 #include "selection/namesel.h"
 #include "startup/basefrm.h"
 #include "startup/firstfrm.h"
+#include "teacher/frm_data.h"
+#include "teacher/frm_time_data.h"
 #include "teacher/teacher_standin.h"
 
 namespace {
@@ -25,6 +27,6 @@ void registerScreens(AppContext& context) {
   registerWithContext<seisekitime1>(context, screens::kStudentMenu);
   registerWithContext<MainFrm>(context, screens::kDrill);
   registerWithContext<FrmSyuuryou>(context, screens::kOutcome);
-  for (const QString& name : {screens::kRecordsBrowser, screens::kCriteriaEditor})
-    context.navigator.registerScreen(name, [&context, name] { return std::make_unique<TeacherStandIn>(context, name); });
+  registerWithContext<FrmTimeData>(context, screens::kCriteriaEditor);
+  registerWithContext<FrmData>(context, screens::kRecordsBrowser);
 }

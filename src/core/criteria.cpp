@@ -1,7 +1,10 @@
 #include "core/criteria.h"
 
+#include <QSaveFile>
+
 #include "core/app_state.h"
 #include "platform/field_reader.h"
+#include "platform/file_error.h"
 #include "platform/text_codec.h"
 
 const QStringList& criteriaHeadings() {
@@ -38,12 +41,32 @@ void loadCriteria(AppState& state) {
   }
 }
 
-void writeCriteria(const QString& path, const QList<QStringList>& rows) {
-  QStringList lines;
-  for (const QStringList& row : rows) {
-    QStringList cells = row.mid(0, 12);
-    while (cells.size() < 12) cells.append(QString());
-    lines.append(cells.join(u','));
+QList<QStringList> readCriteriaRows(const QString& path) {
+  FieldReader reader(readTextFile(path), path);
+  QList<QStringList> rows;
+  while (!reader.atEnd()) {
+    QStringList row;
+    for (int field = 0; field < kCriteriaFields; ++field) row.append(reader.next());
+    rows.append(row);
   }
-  writeTextFile(path, lines);
+  return rows;
+}
+
+void writeCriteria(const QString& path, const QList<QStringList>& rows) {
+  QByteArray bytes;
+  for (const QStringList& row : rows) {
+    QStringList cells = row.mid(0, kCriteriaFields);
+    while (cells.size() < kCriteriaFields) cells.append(QString());
+    bytes += encodeCp932(cells.join(u',')) + "\r\n";
+  }
+  // Written unbuffered and flushed before the rename: QSaveFile renames over the old table even
+  // when its own final flush failed (a full disk), which would leave a cut-off table behind.
+  QSaveFile file(path);
+  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       file.write(bytes) == bytes.size() && file.flush() && file.commit();
+  if (!written) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    throw FileError(QStringLiteral("ファイルに書き込めません。\n%1\n%2").arg(path, reason));
+  }
 }
