@@ -12,6 +12,7 @@ class MessageBoxes;
 class Pause;
 class ProcessStarter;
 class Navigator;
+class Printer;
 
 // The platform services the program uses; real ones in the program, doubles in tests.
 struct Services {
@@ -21,6 +22,7 @@ struct Services {
   MessageBoxes& boxes;
   Pause& pause;
   ProcessStarter& processes;
+  Printer* printer = nullptr;  // none: nothing can be printed
 };
 
 // What every screen is handed: the shared state, the services and the navigator.

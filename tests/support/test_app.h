@@ -6,6 +6,7 @@
 #include "core/app_context.h"
 #include "core/app_state.h"
 #include "platform/navigator.h"
+#include "platform/printer.h"
 #include "support/fakes.h"
 #include "support/qstring_printer.h"
 #include "support/temp_installation.h"
@@ -32,9 +33,11 @@ struct TestApp {
   ScriptedMessageBoxes boxes;
   FakePause pause{&clock};
   RecordingProcessStarter processes;
+  // Every print job becomes a PDF file in the installation folder: printed-1.pdf, printed-2.pdf, ...
+  PdfPrinter printer{installation.root(), QStringLiteral("printed")};
   std::unique_ptr<AppState> state = std::make_unique<AppState>();
   QWidget host;
   Navigator navigator{&host};
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
                      installation.programFolder()};
 };
