@@ -1,5 +1,9 @@
 #include "core/results_file.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "platform/clock.h"
@@ -9,6 +13,7 @@
 #include "platform/text_codec.h"
 
 QString resultsPath(const AppState& state) { return state.programDataFolder + kResultsFileName; }
+QString resultsCopyPath(const AppState& state) { return state.programDataFolder + kResultsCopyFileName; }
 
 namespace {
 QString writeFailure(const QString& path, const RecordFile& file) {
@@ -166,4 +171,51 @@ void loadResults(AppState& state, Pause& pause) {
     for (int p = 1; p <= 1000; ++p)
       if (state.levelBest[l] > state.personalBest(l, p)) state.levelBest[l] = state.personalBest(l, p);
   }
+}
+
+std::vector<ResultRecord> readNewestResults(const AppState& state, Pause& pause, int newest) {
+  const QString path = resultsPath(state);
+  auto failure = [&path](const RecordFile& file) {
+    return FileError(QStringLiteral("成績ファイルを読めません。\n%1\n%2 (%3)")
+                         .arg(path, file.lastErrorText())
+                         .arg(file.lastErrorNumber()));
+  };
+  RecordFile file;
+  if (file.open(path) != RecordFile::Status::Ok) throw failure(file);
+  for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;) {
+    if (s != RecordFile::Status::Busy) throw failure(file);
+    pause.pause(1000);
+  }
+  const qint64 size = file.size();
+  if (size < 0) throw failure(file);
+  const qint64 count = size / ResultRecord::kSize;
+  const qint64 first = std::max<qint64>(0, count - newest);
+  QByteArray bytes;
+  if (count > first &&
+      file.read(first * ResultRecord::kSize, (count - first) * ResultRecord::kSize, bytes) !=
+          RecordFile::Status::Ok)
+    throw failure(file);
+  file.unlock();
+  file.close();
+
+  std::vector<ResultRecord> records;
+  const qint64 read = bytes.size() / ResultRecord::kSize;
+  records.reserve(std::size_t(read));
+  for (qint64 i = 0; i < read; ++i) records.push_back(ResultRecord::decode(bytes.constData() + i * ResultRecord::kSize));
+  return records;
+}
+
+QString leftoverCopyNotice(const AppState& state) {
+  const QFileInfo copy(resultsCopyPath(state));
+  if (!copy.exists()) return {};
+  const QFileInfo results(resultsPath(state));
+  return QStringLiteral(
+             "前回の記録の消去が途中で止まりました。\n"
+             "消去する前の記録の控え「%1」を残してあります（控え %2件、今の成績ファイル %3件）。\n"
+             "先生が二つのファイルを見比べて確かめてから、控えを別の場所へ移して下さい。"
+             "それまで記録の消去はできません。\n%4")
+      .arg(kResultsCopyFileName)
+      .arg(copy.size() / ResultRecord::kSize)
+      .arg(results.size() / ResultRecord::kSize)
+      .arg(copy.absoluteFilePath());
 }

@@ -99,4 +99,23 @@ RecordFile::Status RecordFile::write(qint64 offset, const QByteArray& bytes) {
 
 RecordFile::Status RecordFile::flush() { return ::fsync(fd_) == 0 ? Status::Ok : fail(); }
 
+RecordFile::Status RecordFile::truncate(qint64 size) {
+  int result;
+  do {
+    result = ::ftruncate(fd_, off_t(size));
+  } while (result != 0 && errno == EINTR);
+  return result == 0 ? Status::Ok : fail();
+}
+
+RecordFile::Status RecordFile::flushFolderOf(const QString& path) {
+  const QByteArray native = path.toLocal8Bit();
+  const int slash = native.lastIndexOf('/');
+  const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : native.left(slash);
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return Status::Failed;
+  const int result = ::fsync(fd);
+  ::close(fd);
+  return result == 0 ? Status::Ok : Status::Failed;
+}
+
 QString RecordFile::lastErrorText() const { return QString::fromLocal8Bit(std::strerror(errno_)); }

@@ -29,6 +29,11 @@ class RecordFile {
   Status write(qint64 offset, const QByteArray& bytes);
   // Makes what was written durable before the lock is released.
   Status flush();
+  // Cuts the file to size bytes (or lengthens it with zero bytes).
+  Status truncate(qint64 size);
+
+  // Makes the creation or removal of a file in the folder durable, as flush() does for contents.
+  static Status flushFolderOf(const QString& path);
 
   bool isOpen() const { return fd_ >= 0; }
   int lastErrorNumber() const { return errno_; }

@@ -5,10 +5,12 @@
 #include "core/app_state.h"
 #include "core/common_data.h"
 #include "core/folders.h"
+#include "core/results_file.h"
 #include "core/screen_names.h"
 #include "platform/clock.h"
 #include "platform/era_date.h"
 #include "platform/fonts.h"
+#include "platform/message_boxes.h"
 #include "platform/navigator.h"
 #include "platform/pause.h"
 #include "platform/random_source.h"
@@ -57,6 +59,8 @@ void Firstfrm::startUp() {
 void Firstfrm::continueStartUp() {
   Timer1.stop();
   loadCommonData(context_.state, context_.programFolder);
+  const QString leftover = leftoverCopyNotice(context_.state);
+  if (!leftover.isEmpty()) context_.services.boxes.inform(leftover, context_.state.programTitle);
   context_.navigator.show(screens::kNameSelection);
   context_.navigator.unload(screens::kSplash);
 }
