@@ -22,6 +22,7 @@
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
 #include "menu/level_cells.h"
+#include "menu/menu_geometry.h"
 #include "menu/start_keys.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
@@ -29,45 +30,10 @@
 #include "platform/navigator.h"
 #include "platform/pause.h"
 
+using namespace menu_geometry;
+
 namespace {
-constexpr int kCanvasWidth = TwipsGeometry::kCanvasWidth;
-constexpr int kCanvasHeight = TwipsGeometry::kCanvasHeight;
-
-// The heading over the level lists; the columns start just below it.
-constexpr int kHeadingTop = 1900;
-constexpr int kHeadingHeight = 380;
-constexpr int kScrollBarTop = 10300;
-constexpr int kScrollBarHeight = 320;
-
-// The rows of a level column, top to bottom: number and name, start button, headings, today and
-// all-time counts, recent window, result list, goal.
-enum Row { kNameRow, kStartRow, kHeadingRow, kCountsRow, kRecentRow, kListRow, kGoalRow, kRowCount };
-constexpr std::array<int, kRowCount> kRowHeights = {420, 520, 330, 330, 330, 5500, 360};
-
-int rowTop(int row) {
-  int top = kHeadingTop + kHeadingHeight * 105 / 100;
-  for (int r = 0; r < row; ++r) top += kRowHeights[r];
-  return top;
-}
-
-const QColor kGoalGrey(224, 224, 224);
-const QString kStartToolTip = QStringLiteral("クリックしてスタートします。番号を押してもよろしい");
-const QString kBanned = QStringLiteral("やりすぎ禁止");
 const QString kWaitText = QStringLiteral("Just a moment, please.");
-
-QLabel* boxedLabel(QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setFrameShape(QFrame::Box);
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
-QFrame* panel(QWidget* parent) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameShape(QFrame::Box);
-  frame->setAutoFillBackground(true);
-  return frame;
-}
 }  // namespace
 
 seisekitime1::seisekitime1(AppContext& context) : Screen(screens::kStudentMenu), context_(context) {
@@ -78,6 +44,7 @@ seisekitime1::seisekitime1(AppContext& context) : Screen(screens::kStudentMenu),
   buildViewControls();
   buildTemplates();
   buildCovers();
+  buildChartPanel();
   buildTeacherPanel();
 }
 
@@ -107,99 +74,6 @@ void seisekitime1::buildHeader() {
   QObject::connect(Command8, &QPushButton::clicked, this, [this] { openTeacherPanel(); });
 }
 
-void seisekitime1::buildViewControls() {
-  const QStringList modeCaptions = {QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"),
-                                    QStringLiteral("個人ﾀｲﾑ")};
-  for (int m = 0; m < 3; ++m) {
-    Option2[m] = new QRadioButton(modeCaptions[m], this);
-    place(Option2[m], 307 + m * 1400, 1300, 1350, 420);
-    QObject::connect(Option2[m], &QRadioButton::clicked, this, [this, m] { displayModeChanged(m); });
-  }
-
-  // The order buttons sit in a panel of their own so that they form one exclusive group.
-  Picture1 = new QFrame(this);
-  place(Picture1, 4600, 1300, 5300, 420);
-  auto* orderRow = new QHBoxLayout(Picture1);
-  orderRow->setContentsMargins(0, 0, 0, 0);
-  const QStringList orderCaptions = {QStringLiteral("BEST表示"), QStringLiteral("本日のみ"),
-                                     QStringLiteral("オール表示")};
-  for (int k = 1; k <= 3; ++k) {
-    Option1[k] = new QRadioButton(orderCaptions[k - 1], Picture1);
-    orderRow->addWidget(Option1[k]);
-    QObject::connect(Option1[k], &QRadioButton::clicked, this, [this, k] { orderChanged(k); });
-  }
-
-  Combo1 = new QComboBox(this);
-  Combo1->setToolTip(QStringLiteral("表示する学年を選びます"));
-  place(Combo1, 10100, 1300, 1800, 420);
-  QObject::connect(Combo1, &QComboBox::activated, this,
-                   [this] { displayModeChanged(Option2[0]->isChecked() ? 0 : 1); });
-  Combo2 = new QComboBox(this);
-  place(Combo2, 12000, 1300, 3050, 420);
-  QObject::connect(Combo2, &QComboBox::activated, this, [this](int position) {
-    if (!Option1[3]->isChecked() || position < 0) return;
-    context_.state.allResultsPeriod = position + 1;
-    orderChanged(3);
-  });
-
-  Command17 = new QPushButton(QStringLiteral("グラフ"), this);
-  place(Command17, 13300, 1800, 1750, 420);
-  Command17->hide();
-
-  HScroll1 = new QScrollBar(Qt::Horizontal, this);
-  HScroll1->setMinimum(1);
-  HScroll1->setMaximum(1);
-  place(HScroll1, kColumnsLeft, kScrollBarTop, 4 * kScrolledColumnWidth, kScrollBarHeight);
-  HScroll1->hide();
-  QObject::connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) { scrollChanged(value); });
-
-  Text4 = new QLineEdit(this);
-  Text4->hide();
-  setBackColour(Text4, QColor(0, 192, 0));
-  Text5 = new QLineEdit(this);
-  Text5->hide();
-  setBackColour(Text5, QColor(192, 255, 192));
-}
-
-void seisekitime1::buildTemplates() {
-  Label1 = {boxedLabel(this)};
-  Label3 = {new ClickableLabel(this)};
-  Command4 = {new QPushButton(this)};
-  Text1 = {new QLineEdit(this)};
-  Label9 = {boxedLabel(this)};
-  Label10 = {boxedLabel(this)};
-  Label14 = {boxedLabel(this)};
-  Label15 = {boxedLabel(this)};
-  Label8 = {boxedLabel(this)};
-  List5 = {new QListWidget(this)};
-  Label7 = {boxedLabel(this)};
-  Command3 = {new QPushButton(this)};
-
-  Label3[0]->setFrameShape(QFrame::Box);
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  setFontPoints(Label3[0], 11);
-  Command4[0]->setToolTip(kStartToolTip);
-  setFontPoints(Command4[0], 11);
-  Text1[0]->setReadOnly(true);
-  Text1[0]->setFocusPolicy(Qt::NoFocus);
-  Text1[0]->setAlignment(Qt::AlignCenter);
-  setFontPoints(Text1[0], 11);
-  QPalette warning = Text1[0]->palette();
-  warning.setColor(QPalette::Text, QColor(192, 0, 0));
-  Text1[0]->setPalette(warning);
-  List5[0]->setFont(fixedPitchJapaneseFont());
-  setFontPoints(List5[0], 10);
-  setFontPoints(Label7[0], 9);
-  setFontPoints(Label8[0], 9);
-  for (QWidget* control : {static_cast<QWidget*>(Label1[0]), static_cast<QWidget*>(Label3[0]),
-                           static_cast<QWidget*>(Command4[0]), static_cast<QWidget*>(Text1[0]),
-                           static_cast<QWidget*>(Label9[0]), static_cast<QWidget*>(Label10[0]),
-                           static_cast<QWidget*>(Label14[0]), static_cast<QWidget*>(Label15[0]),
-                           static_cast<QWidget*>(Label8[0]), static_cast<QWidget*>(List5[0]),
-                           static_cast<QWidget*>(Label7[0]), static_cast<QWidget*>(Command3[0])})
-    control->hide();
-}
-
 void seisekitime1::buildCovers() {
   Picture6 = panel(this);
   auto* areaLayout = new QVBoxLayout(Picture6);
@@ -212,10 +86,6 @@ void seisekitime1::buildCovers() {
   areaLayout->addWidget(ProgressBar2);
   areaLayout->addStretch();
   Picture6->hide();
-
-  Picture11 = panel(this);
-  place(Picture11, 0, kHeadingTop, kCanvasWidth, kScrollBarTop - kHeadingTop);
-  Picture11->hide();
 
   Picture2 = panel(this);
   auto* coverLayout = new QVBoxLayout(Picture2);
@@ -304,91 +174,7 @@ void seisekitime1::onLoad() {
   // the password box keeps its digits.
   for (QWidget* control : findChildren<QWidget*>())
     if (control != Text3) control->installEventFilter(this);
-}
-
-void seisekitime1::addColumn(int level) {
-  Label1.push_back(boxedLabel(this));
-  auto* name = new ClickableLabel(this);
-  name->setFrameShape(Label3[0]->frameShape());
-  name->setAlignment(Label3[0]->alignment());
-  Label3.push_back(name);
-  auto* start = new QPushButton(this);
-  start->setToolTip(Command4[0]->toolTip());
-  Command4.push_back(start);
-  auto* banned = new QLineEdit(this);
-  banned->setReadOnly(true);
-  banned->setFocusPolicy(Qt::NoFocus);
-  banned->setAlignment(Qt::AlignCenter);
-  banned->setPalette(Text1[0]->palette());
-  Text1.push_back(banned);
-  Label9.push_back(boxedLabel(this));
-  Label10.push_back(boxedLabel(this));
-  Label14.push_back(boxedLabel(this));
-  Label15.push_back(boxedLabel(this));
-  Label8.push_back(boxedLabel(this));
-  auto* list = new QListWidget(this);
-  list->setFont(List5[0]->font());
-  List5.push_back(list);
-  Label7.push_back(boxedLabel(this));
-  auto* ranking = new QPushButton(this);
-  ranking->hide();
-  Command3.push_back(ranking);
-
-  setFontPoints(name, 11);
-  setFontPoints(start, 11);
-  setFontPoints(banned, 11);
-  setFontPoints(list, 10);
-  setFontPoints(Label7[level], 9);
-  setFontPoints(Label8[level], 9);
-
-  placeColumn(level, kColumnsLeft + (level - 1) * columnWidth_);
-  fillColumn(level);
-  for (QWidget* control : {static_cast<QWidget*>(Label1[level]), static_cast<QWidget*>(name),
-                           static_cast<QWidget*>(start), static_cast<QWidget*>(Label9[level]),
-                           static_cast<QWidget*>(Label10[level]), static_cast<QWidget*>(Label14[level]),
-                           static_cast<QWidget*>(Label15[level]), static_cast<QWidget*>(Label8[level]),
-                           static_cast<QWidget*>(list), static_cast<QWidget*>(Label7[level])})
-    control->show();
-  banned->hide();
-  list->raise();
-
-  QObject::connect(start, &QPushButton::clicked, this, [this, level] { startLevel(level); });
-  QObject::connect(name, &ClickableLabel::clicked, this, [this, level] { startLevelByName(level); });
-}
-
-void seisekitime1::placeColumn(int level, int left) {
-  auto width = [this](QWidget* templateControl) { return placement(templateControl).width(); };
-  auto at = [this](QWidget* control, QWidget* templateControl, int x) {
-    const QRect t = placement(templateControl);
-    place(control, x, t.top(), t.width(), t.height());
-  };
-  at(List5[level], List5[0], left);
-  at(Command4[level], Command4[0], left);
-  at(Text1[level], Text1[0], left);
-  at(Label1[level], Label1[0], left);
-  at(Label7[level], Label7[0], left);
-  at(Label8[level], Label8[0], left);
-  at(Label9[level], Label9[0], left);
-  at(Label14[level], Label14[0], left);
-  at(Label3[level], Label3[0], left + width(Label1[0]));
-  at(Label10[level], Label10[0], left + width(Label9[0]));
-  at(Label15[level], Label15[0], left + width(Label14[0]));
-}
-
-void seisekitime1::fillColumn(int level) {
-  const AppState& state = context_.state;
-  Label1[level]->setText(QString::number(level));
-  Label3[level]->setText(state.levelName[level]);
-  Label3[level]->setToolTip(state.levelName[level]);
-  Command4[level]->setText(QStringLiteral("ｽﾀｰﾄ(&%1)").arg(level));
-  // Two buttons can share an accelerator digit; the key handler decides which one it starts.
-  Command4[level]->setShortcut(QKeySequence());
-  Label9[level]->setText(QString::number(level));
-  Label10[level]->setText(QString::number(level));
-  Label14[level]->clear();
-  Label15[level]->clear();
-  Label8[level]->setText(recentWindowText(state, level, state.currentPupilNo));
-  Label7[level]->setText(goalText(state, level));
+  clipColumnsToCanvas();
 }
 
 void seisekitime1::onActivate() {
@@ -411,10 +197,10 @@ void seisekitime1::onActivate() {
 
   displayMode = 2;
   activating = 1;
-  if (!Option1[1]->isChecked()) {
-    Option1[1]->setChecked(true);
-    finishView();
-  }
+  // The cumulative points ranking runs at every activation, so that after a run the pupil sees
+  // where they stand.
+  Option1[1]->setChecked(true);
+  orderChanged(1);
   displayModeChanged(1);
   Option2[1]->setChecked(true);
   Command1->setEnabled(true);
@@ -443,83 +229,6 @@ void seisekitime1::onActivate() {
   ProgressBar1->hide();
   letEventsRun();
   menuReady = 1;
-}
-
-void seisekitime1::refreshCounts() {
-  const AppState& state = context_.state;
-  const int pupil = state.currentPupilNo;
-  for (std::size_t i = 1; i < Command4.size(); ++i) {
-    const int level = int(i);
-    setBackColour(Label7[level], kGoalGrey);
-    setBackColour(Label8[level], kGoalGrey);
-    Command4[level]->setEnabled(true);
-    Label15[level]->setText(allTimeCell(state, level, pupil));
-    Label14[level]->setText(todayCell(state, level, pupil));
-    // Refreshed with the other counts so that it includes the run just finished.
-    Label8[level]->setText(recentWindowText(state, level, pupil));
-  }
-}
-
-void seisekitime1::layOutColumns(int scrollPos) {
-  for (std::size_t level = 1; level < List5.size(); ++level)
-    placeColumn(int(level), columnLeft(int(level), scrollPos, placement(List5[0]).width()));
-}
-
-void seisekitime1::scrollChanged(int value) {
-  AppState& state = context_.state;
-  state.menuScrollPos = value > state.levelCount ? 1 : value;
-  layOutColumns(state.menuScrollPos);
-}
-
-void seisekitime1::applyAvailability() {
-  AppState& state = context_.state;
-  const LevelAvailability availability = levelAvailability(state, state.currentPupilNo);
-  state.finalQuotaMet = Value(availability.finalQuotaMet ? 1 : 0);
-  for (std::size_t level = 1; level < Command4.size(); ++level) {
-    const bool banned = level < availability.banned.size() && availability.banned[level];
-    Command4[level]->setEnabled(!banned);
-    if (banned) {
-      Text1[level]->setText(kBanned);
-      Text1[level]->raise();
-      Text1[level]->show();
-    } else {
-      Text1[level]->hide();
-    }
-  }
-  Picture6->raise();
-}
-
-void seisekitime1::回数など表示() {
-  for (std::size_t level = 1; level < List5.size(); ++level) {
-    Label9[level]->setText(QStringLiteral("今日"));
-    Label10[level]->setText(QStringLiteral("今まで"));
-    List5[level]->clear();
-  }
-}
-
-void seisekitime1::成績リスト色表示() {
-  const AppState& state = context_.state;
-  for (std::size_t i = 1; i < List5.size(); ++i) {
-    const int level = int(i);
-    QListWidget* list = List5[level];
-    if (list->count() == 0) continue;
-    if (displayMode == 1) {
-      QStringList entries;
-      for (int row = 0; row < list->count(); ++row) entries.append(list->item(row)->text());
-      const auto colour = timesListColour(entries, state.passTime[level], state.lowestTime[level],
-                                          Text4->palette().color(QPalette::Base),
-                                          Text5->palette().color(QPalette::Base));
-      if (colour) setBackColour(list, *colour);
-    }
-    成績リスト色表示単独(level);
-  }
-}
-
-void seisekitime1::成績リスト色表示単独(int level) {
-  QListWidget* list = List5.at(level);
-  if (list->count() == 0) return;
-  list->setCurrentRow(-1);
-  list->clearSelection();
 }
 
 bool seisekitime1::mayStart(int level) const {
@@ -601,84 +310,6 @@ void seisekitime1::goBack() {
   letEventsRun();
   context_.navigator.show(screens::kNameSelection);
   letEventsRun();
-}
-
-void seisekitime1::showLevelLists(bool shown) {
-  for (std::size_t level = 1; level < List5.size(); ++level) List5[level]->setVisible(shown);
-}
-
-void seisekitime1::coverLevelArea() {
-  Command1->setEnabled(false);
-  for (std::size_t level = 1; level < Command4.size(); ++level) Command4[level]->setEnabled(false);
-  showLevelLists(false);
-  Picture6->show();
-}
-
-void seisekitime1::finishView() {
-  // Every view heads the columns with 今日 and 今まで before it fills the level lists.
-  回数など表示();
-  Command1->setEnabled(true);
-  applyAvailability();
-  showLevelLists(true);
-  Picture6->hide();
-}
-
-void seisekitime1::displayModeChanged(int index) {
-  Command17->hide();
-  Picture11->hide();
-  coverLevelArea();
-  letEventsRun();
-  if (activating == 1) return;
-  switch (index) {
-    case 0:
-      Option1[1]->setText(QStringLiteral("BEST表示"));
-      Option1[2]->setText(QStringLiteral("本日のみ"));
-      Option1[3]->setEnabled(true);
-      displayMode = 1;
-      for (int k = 1; k <= 3; ++k)
-        if (Option1[k]->isChecked()) return orderChanged(k);
-      break;
-    case 1:
-      Combo2->hide();
-      Option1[1]->setText(QStringLiteral("合計累計"));
-      Option1[2]->setText(QStringLiteral("合計本日"));
-      Option1[3]->setText(QStringLiteral("すべて"));
-      Option1[3]->setEnabled(true);
-      displayMode = 2;
-      letEventsRun();
-      for (int k : {1, 3, 2})
-        if (Option1[k]->isChecked()) return orderChanged(k);
-      break;
-    default:
-      Command17->show();
-      Combo2->hide();
-      break;
-  }
-  // No view ran: give the screen back as a view's end would.
-  finishView();
-}
-
-void seisekitime1::orderChanged(int index) {
-  coverLevelArea();
-  Combo2->hide();
-  Picture1->setEnabled(false);
-  letEventsRun();
-  if (displayMode == 0) displayMode = 1;
-  if (displayMode == 2) {
-    if (pointsOrder == 0) pointsOrder = 1;
-    if (index == 1) {
-      pointsOrder = 1;
-      Label5->setText(QStringLiteral("獲得ポイント（今まで順位）"));
-    } else if (index == 2) {
-      pointsOrder = 2;
-      Label5->setText(QStringLiteral("獲得ポイント（今日の順位）"));
-    }
-  }
-  // The lists stay empty until the results views fill them; the all-results choice brings its
-  // period selector back as that view does.
-  if (index == 3) Combo2->show();
-  Picture1->setEnabled(true);
-  finishView();
 }
 
 void seisekitime1::openTeacherPanel() {

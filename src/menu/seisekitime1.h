@@ -3,7 +3,10 @@
 #include <array>
 #include <vector>
 
+#include <QStringList>
+
 #include "core/app_context.h"
+#include "menu/report_lines.h"
 #include "platform/screen.h"
 
 class ClickableLabel;
@@ -14,14 +17,19 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
+class QResizeEvent;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-// The pupil's home screen: one column per level with its goal, the pupil's counts and a start
-// button, the view selectors above them and the teacher panel. The columns are built once when the
-// screen loads; every activation recounts the tallies and refreshes the counts and which levels
-// may be started.
+// The pupil's home screen: one column per level with its goal, the pupil's counts, a start button
+// and a result list, the view selectors above them and the teacher panel. The columns are built
+// once when the screen loads; every activation recounts the tallies, refreshes the counts and which
+// levels may be started, and shows the cumulative points ranking.
+//
+// The screen is split by region: seisekitime1.cpp builds it and holds activation, starting a level,
+// the keys and the teacher panel; seisekitime1_columns.cpp the level columns and their lists;
+// seisekitime1_views.cpp the view controls and the results views that fill the lists.
 class seisekitime1 : public Screen {
  public:
   explicit seisekitime1(AppContext& context);
@@ -50,7 +58,22 @@ class seisekitime1 : public Screen {
   void goBack();                       // Command1
   void displayModeChanged(int index);  // Option2
   void orderChanged(int index);        // Option1
+  void gradeFilterChosen();            // Combo1
+  void periodChosen(int position);     // Combo2
   void scrollChanged(int value);       // HScroll1
+
+  // The results views; the view controls run them under the cover of Picture6.
+  void Command5_Click();           // today's runs
+  void Command7_Click();           // every run of the period allResultsPeriod
+  void Command6_Click();           // every level ranked by personal best
+  void Command3_Click(int level);  // one level ranked by the display mode
+  // The personal times of the chosen pupil ("個人ﾀｲﾑ"); it ends as the other views do.
+  void runPersonalTimeView();
+
+  // The chart panel's pupil list, refilled from the roster.
+  void fillOtherPupilList();
+  void showOtherPupils();   // Command25
+  void closeChartPanel();   // Command18
   void openTeacherPanel();             // Command8
   void checkPassword(int index);       // Command10
   void closeTeacherPanel();            // Command12
@@ -101,7 +124,13 @@ class seisekitime1 : public Screen {
   QFrame* Picture6;
   QLabel* Label21;
   QProgressBar* ProgressBar2;
+
+  // Chart panel
   QFrame* Picture11;
+  QListWidget* List2;  // other pupils; the number follows the last "/"
+  QListWidget* List3;  // levels of the charts
+  QPushButton* Command25;
+  QPushButton* Command18;
 
   // Teacher panel
   QFrame* Picture7;
@@ -119,17 +148,24 @@ class seisekitime1 : public Screen {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildHeader();
   void buildViewControls();
   void buildCovers();
   void buildTeacherPanel();
+  void buildChartPanel();
   void buildTemplates();
   void addColumn(int level);
   void placeColumn(int level, int left);
   void fillColumn(int level);
   void refreshCounts();
+  // Keeps the level columns within the design canvas, whatever the shape of the screen.
+  void clipColumnsToCanvas();
+  // Puts a view's lines into the level lists, one list per level.
+  void fillLevelLists(const std::vector<QStringList>& lines);
+  void fillLevelList(int level, const QStringList& lines);
 
   bool mayStart(int level) const;
   void startByAccelerator(int digit);
@@ -137,7 +173,10 @@ class seisekitime1 : public Screen {
   void coverLevelArea();
   void finishView();
   void showLevelLists(bool shown);
+  ReportAudience audience() const;
 
   AppContext& context_;
   int columnWidth_ = 0;
+  // The parent of the level columns, masked to the canvas.
+  QWidget* columnArea_ = nullptr;
 };

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "core/app_state.h"
+#include "core/screen_names.h"
+#include "menu/seisekitime1.h"
+#include "platform/clock.h"
+#include "selection/roster_file.h"
+#include "support/test_app.h"
+
+namespace {
+// The menu of pupil 1 (山田太郎, 小４) beside 佐藤花子 (小５) and 田中先生, on Wednesday 9 December 2026,
+// with every level's pass time 60 and lowest time 120.
+class ResultsViews : public ::testing::Test {
+ protected:
+  ResultsViews() { app.installation.writeResults({}); }
+
+  double daysAgo(int days) const { return dateNumberOf(app.clock.today().addDays(-days)); }
+  static ResultRecord run(double date, int pupil, int level, int time, const char* points = "0    ") {
+    ResultRecord r = TempInstallation::record(date, pupil, level, time, 0.7);  // 16:48
+    r.text3 = points;
+    return r;
+  }
+
+  seisekitime1* openMenu() {
+    app.loadInstallation();
+    app.state->schoolYear = schoolYearOn(app.clock.today(), app.state->schoolYearStartMonth);
+    loadRoster(*app.state);
+    app.state->gradeFilterText = u"全学年"_qs;
+    app.choosePupil(1);
+    app.navigator.show(screens::kStudentMenu);
+    return app.screen<seisekitime1>(screens::kStudentMenu);
+  }
+
+  static QStringList lines(QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts.append(list->item(row)->text());
+    return texts;
+  }
+  static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+  TestApp app;
+};
+}  // namespace
+
+TEST_F(ResultsViews, EveryActivationShowsTheCumulativePointsRanking) {
+  // 30 s earn 11 points at a pass time of 60, 50 s earn 5.
+  app.installation.writeResults({run(daysAgo(1), 2, 1, 50), run(daysAgo(0), 1, 1, 30)});
+  seisekitime1* menu = openMenu();
+  EXPECT_EQ(menu->Label5->text(), u"獲得ポイント（今まで順位）"_qs);
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1●山田太郎　 11/   11"_qs, u" 2⑤佐藤花子　  0/    5"_qs,
+                                                u" 3　田中先生　  0/    0"_qs}));
+  EXPECT_EQ(menu->List5[2]->count(), 3);
+  EXPECT_EQ(menu->Label9[1]->text(), u"今日"_qs);
+  EXPECT_EQ(menu->Label10[25]->text(), u"今まで"_qs);
+  EXPECT_TRUE(menu->Picture6->isHidden());
+  EXPECT_TRUE(menu->List5[1]->isVisible());
+  EXPECT_TRUE(menu->Command1->isEnabled());
+  EXPECT_TRUE(menu->Command4[1]->isEnabled());
+  EXPECT_TRUE(menu->Option2[1]->isChecked());
+  EXPECT_EQ(menu->Option1[1]->text(), u"累計順"_qs);
+
+  // After the times view and a run of 佐藤花子, the next activation ranks her first.
+  click(menu->Option2[0]);
+  ASSERT_NE(menu->Label5->text(), u"獲得ポイント（今まで順位）"_qs);
+  app.installation.writeResults(
+      {run(daysAgo(1), 2, 1, 50), run(daysAgo(0), 1, 1, 30), run(daysAgo(0), 2, 1, 20)});
+  app.navigator.show(screens::kStudentMenu);
+  EXPECT_EQ(menu->Label5->text(), u"獲得ポイント（今まで順位）"_qs);
+  EXPECT_TRUE(menu->Option2[1]->isChecked());
+  EXPECT_EQ(lines(menu->List5[1]).first(), u" 1⑤佐藤花子　 19/   24"_qs);
+}
+
+TEST_F(ResultsViews, PointsOrdersAndTheGradeFilter) {
+  app.installation.writeResults({run(daysAgo(3), 2, 1, 10), run(daysAgo(0), 1, 1, 30)});
+  seisekitime1* menu = openMenu();
+  click(menu->Option2[1]);
+  EXPECT_EQ(menu->Option1[1]->text(), u"合計累計"_qs);
+  EXPECT_EQ(menu->Option1[3]->text(), u"すべて"_qs);
+  EXPECT_EQ(lines(menu->List5[1]).first(), u" 1⑤佐藤花子　  0/   33"_qs);
+
+  click(menu->Option1[2]);
+  EXPECT_EQ(menu->Label5->text(), u"獲得ポイント（今日の順位）"_qs);
+  EXPECT_EQ(menu->pointsOrder, 2);
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1●山田太郎　 11/   11"_qs}));
+  EXPECT_TRUE(menu->List5[2]->count() == 0);
+
+  // The filter applies at once, and while "個人ﾀｲﾑ" is chosen it recomputes the points view.
+  click(menu->Option2[2]);
+  menu->Combo1->setCurrentIndex(menu->Combo1->findText(u"小５"_qs));
+  emit menu->Combo1->activated(menu->Combo1->currentIndex());
+  EXPECT_EQ(menu->Label5->text(), u"獲得ポイント（今日の順位）"_qs);
+  EXPECT_TRUE(menu->List5[1]->count() == 0);
+  click(menu->Option1[1]);
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1⑤佐藤花子　  0/   33"_qs}));
+
+  // "すべて" lists every run of the period, points first.
+  click(menu->Option1[3]);
+  EXPECT_FALSE(menu->Combo2->isHidden());
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u"    0 12/06⑤佐藤花子　⑤10秒"_qs}));
+}
+
+TEST_F(ResultsViews, TimesViewsListBestsTodayAndThePeriodAndColourTheLists) {
+  app.installation.writeResults({run(daysAgo(40), 2, 1, 25), run(daysAgo(2), 1, 1, 45),
+                                 run(daysAgo(0), 1, 1, 30, "11   "), run(daysAgo(0), 1, 2, 90),
+                                 run(daysAgo(0), 1, 3, 200), run(daysAgo(0), 1, 4, 99999),
+                                 run(daysAgo(0), 2, 4, 50)});
+  seisekitime1* menu = openMenu();
+  click(menu->Option2[0]);  // the best view, as "BEST表示" is the chosen order
+  EXPECT_EQ(menu->Option1[1]->text(), u"BEST表示"_qs);
+  EXPECT_EQ(menu->Label5->text(), u"ベスト成績"_qs);
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1⑤佐藤花子　    25 　"_qs, u" 2●山田太郎　    30 ●"_qs,
+                                                u"--　田中先生　------ 　"_qs}));
+
+  click(menu->Option1[2]);
+  EXPECT_EQ(menu->Label5->text(), u"本日の成績"_qs);
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u"  30秒 16:48●山田太郎　●11"_qs}));
+  EXPECT_EQ(lines(menu->List5[4]), (QStringList{u"　　× 16:48●山田太郎　●"_qs, u"  50秒 16:48⑤佐藤花子　⑤0"_qs}));
+  auto colour = [menu](int level) { return menu->List5[level]->palette().color(QPalette::Base); };
+  EXPECT_EQ(colour(1), QColor(0, 192, 0));
+  EXPECT_EQ(colour(2), QColor(192, 255, 192));
+  EXPECT_EQ(colour(3), QColor(192, 192, 192));
+  EXPECT_EQ(colour(4), QColor(0, 192, 0));  // the failed run does not decide
+  EXPECT_EQ(menu->List5[1]->currentRow(), -1);
+
+  // One month at first; the period list changes it only while "オール表示" is chosen.
+  EXPECT_TRUE(menu->Combo2->isHidden());
+  emit menu->Combo2->activated(4);
+  EXPECT_EQ(app.state->allResultsPeriod, 3);
+  EXPECT_EQ(menu->Label5->text(), u"本日の成績"_qs);
+  click(menu->Option1[3]);
+  EXPECT_FALSE(menu->Combo2->isHidden());
+  EXPECT_EQ(menu->Label5->text(), QString());
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u"  45秒 12/07●山田太郎　●0"_qs, u"  30秒 12/09●山田太郎　●11"_qs}));
+  emit menu->Combo2->activated(4);
+  EXPECT_EQ(app.state->allResultsPeriod, 5);
+  EXPECT_EQ(lines(menu->List5[1]).first(), u"  25秒 10/30⑤佐藤花子　⑤0"_qs);
+  emit menu->Combo2->activated(0);  // Monday to Wednesday
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u"  45秒 12/07●山田太郎　●0"_qs, u"  30秒 12/09●山田太郎　●11"_qs}));
+}
+
+TEST_F(ResultsViews, TheLevelAreaIsCoveredAndTheButtonsDisabledWhileAViewIsComputed) {
+  seisekitime1* menu = openMenu();
+  struct Seen {
+    bool covered = false, back = true, start = true, orders = true, listShown = true;
+  } seen;
+  QTimer::singleShot(0, menu, [&] {
+    seen = {menu->Picture6->isVisible(), menu->Command1->isEnabled(), menu->Command4[1]->isEnabled(),
+            menu->Picture1->isEnabled(), menu->List5[1]->isVisible()};
+  });
+  click(menu->Option1[2]);
+  EXPECT_TRUE(seen.covered);
+  EXPECT_FALSE(seen.back);
+  EXPECT_FALSE(seen.start);
+  EXPECT_FALSE(seen.orders);
+  EXPECT_FALSE(seen.listShown);
+  // Afterwards the availability rules decide again.
+  EXPECT_TRUE(menu->Picture6->isHidden());
+  EXPECT_TRUE(menu->Command1->isEnabled());
+  EXPECT_TRUE(menu->Command4[1]->isEnabled());
+  EXPECT_TRUE(menu->Picture1->isEnabled());
+  EXPECT_EQ(menu->ProgressBar2->value(), 25);
+}
+
+TEST_F(ResultsViews, PersonalTimesShowTheGraphButtonAndThePupilList) {
+  app.installation.writeResults({run(daysAgo(0), 1, 1, 30)});
+  seisekitime1* menu = openMenu();
+  EXPECT_TRUE(menu->Command17->isHidden());
+  click(menu->Option2[2]);
+  EXPECT_FALSE(menu->Command17->isHidden());
+  EXPECT_EQ(menu->Command17->text(), u"グラフ"_qs);
+  EXPECT_TRUE(menu->List5[1]->count() == 0);
+  EXPECT_TRUE(menu->Picture6->isHidden());
+  EXPECT_TRUE(menu->Command1->isEnabled());
+  EXPECT_EQ(lines(menu->List2), (QStringList{u"小４ /  山田太郎/1"_qs, u"小５ /  佐藤花子/2"_qs, u" /  田中先生/3"_qs}));
+
+  menu->Picture11->show();
+  EXPECT_TRUE(menu->List2->isHidden());
+  click(menu->Command25);
+  EXPECT_TRUE(menu->Command25->isHidden());
+  EXPECT_FALSE(menu->List2->isHidden());
+  click(menu->Command18);
+  EXPECT_TRUE(menu->Picture11->isHidden());
+
+  // Another mode hides the graph button again.
+  click(menu->Option2[1]);
+  EXPECT_TRUE(menu->Command17->isHidden());
+}
+
+TEST_F(ResultsViews, ColumnsStayOnTheCanvasOfAWideScreen) {
+  seisekitime1* menu = openMenu();
+  app.host.resize(1920, 1080);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(menu->size(), QSize(1920, 1080));
+  // The canvas is 1440 pixels wide, centred: 240 pixels of margin each side. Column 5 begins inside
+  // the canvas and would run on into the right margin.
+  const QRect list5 = menu->List5[5]->geometry();
+  ASSERT_GT(list5.right(), 1680);
+  const QImage shot = menu->grab().toImage();
+  const int y = list5.center().y();
+  const QColor inside = shot.pixelColor(1670, y);
+  const QColor margin = shot.pixelColor(1700, y);
+  EXPECT_EQ(inside, menu->List5[5]->palette().color(QPalette::Base));
+  EXPECT_EQ(margin, menu->palette().color(QPalette::Window));
+}
