@@ -11,6 +11,7 @@
 #include "platform/message_boxes.h"
 #include "platform/navigator.h"
 #include "platform/pause.h"
+#include "platform/printer.h"
 #include "platform/process_starter.h"
 #include "platform/random_source.h"
 #include "platform/sound_player.h"
@@ -27,13 +28,14 @@ int main(int argc, char** argv) {
   QtMessageBoxes boxes;
   EventLoopPause pause(clock);
   QtProcessStarter processes;
+  SystemPrinter printer;
   app.setMessageBoxes(&boxes);
 
   QWidget window;
   window.setWindowTitle(QStringLiteral("カケドリ１"));
   Navigator navigator(&window);
   auto state = std::make_unique<AppState>();
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);
   app.setNavigator(&navigator);

@@ -24,7 +24,9 @@ class BlockPen {
 
   void drawWidth(int pixels) { width_ = pixels * pixelPoints(surface_) * surface_.unitsPerPoint(); }
   void fontSize(double points) {
-    QFont font = fixedPitchJapaneseFont();
+    // Looking the family up costs a walk over the installed fonts; once is enough.
+    static const QFont family = fixedPitchJapaneseFont();
+    QFont font = family;
     font.setPixelSize(std::max(1, int(points * surface_.unitsPerPoint() + 0.5)));
     p_.setFont(font);
   }

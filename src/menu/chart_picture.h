@@ -7,7 +7,7 @@
 class ChartPicture : public QWidget {
  public:
   // Fonts on the picture are sized as on a picture this many twips high, whatever its pixels.
-  static constexpr double kDesignHeightTwips = 8000;
+  static constexpr double kDesignHeightTwips = 10000;
 
   explicit ChartPicture(QWidget* parent = nullptr);
 

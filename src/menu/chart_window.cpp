@@ -2,14 +2,14 @@
 
 #include "platform/clock.h"
 
-std::vector<ResultRecord> chartWindow(const std::vector<ResultRecord>& newest, int levelCount,
-                                      double now, int days) {
-  std::vector<ResultRecord> window;
-  window.reserve(newest.size());
-  for (const ResultRecord& record : newest)
-    if (record.level >= 1 && record.level <= levelCount && record.date > now - days)
-      window.push_back(record);
-  return window;
+std::vector<ResultRecord> chartWindow(std::vector<ResultRecord> newest, int levelCount, double now,
+                                      int days) {
+  // Filtered in place: the records carry texts, and a copy of twenty thousand costs more than the
+  // chart itself.
+  std::erase_if(newest, [&](const ResultRecord& record) {
+    return record.level < 1 || record.level > levelCount || record.date <= now - days;
+  });
+  return newest;
 }
 
 QString recordDateText(double dateNumber) {

@@ -9,8 +9,8 @@
 // results file whose level has a column on the menu and whose date lies within the last `days` days
 // before now (a date number with its time of day).
 constexpr int kChartWindowDays = 3650;
-std::vector<ResultRecord> chartWindow(const std::vector<ResultRecord>& newest, int levelCount,
-                                      double now, int days = kChartWindowDays);
+std::vector<ResultRecord> chartWindow(std::vector<ResultRecord> newest, int levelCount, double now,
+                                      int days = kChartWindowDays);
 
 // "2026/12/09": the date of a record, four-digit year, two-digit month and day.
 QString recordDateText(double dateNumber);
