@@ -18,6 +18,8 @@ QVariant CriteriaGridModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return grid_.text(row, column);
+    case Qt::FontRole:
+      return row == 0 && hasHeadingFont_ ? QVariant(headingFont_) : QVariant();
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
@@ -28,6 +30,12 @@ QVariant CriteriaGridModel::data(const QModelIndex& index, int role) const {
     default:
       return QVariant();
   }
+}
+
+void CriteriaGridModel::setHeadingFont(const QFont& font) {
+  headingFont_ = font;
+  hasHeadingFont_ = true;
+  emit dataChanged(index(0, 0), index(0, columnCount() - 1), {Qt::FontRole});
 }
 
 void CriteriaGridModel::reload() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFont>
 
 class CriteriaGrid;
 
@@ -15,6 +16,8 @@ class CriteriaGridModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
+  // The headings are long for their columns: they get a smaller font of their own.
+  void setHeadingFont(const QFont& font);
   // After the grid was loaded (the rows may differ).
   void reload();
   // After cells, colours or the cursor changed.
@@ -22,4 +25,6 @@ class CriteriaGridModel : public QAbstractTableModel {
 
  private:
   const CriteriaGrid& grid_;
+  QFont headingFont_;
+  bool hasHeadingFont_ = false;
 };

@@ -83,6 +83,7 @@ FrmTimeData::FrmTimeData(AppContext& context) : Screen(screens::kCriteriaEditor)
   MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
   MSFlexGrid1->setFocusPolicy(Qt::NoFocus);
   MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  MSFlexGrid1->setTextElideMode(Qt::ElideNone);
   place(MSFlexGrid1, kGridLeft, kGridTop, kGridWidth, kGridHeight);
   setFontPoints(MSFlexGrid1, 10);
   QObject::connect(MSFlexGrid1, &QTableView::clicked, this,
@@ -140,6 +141,8 @@ FrmTimeData::FrmTimeData(AppContext& context) : Screen(screens::kCriteriaEditor)
   panel->addWidget(Label10, 1, 1);
   panel->addWidget(List3, 2, 0);
   panel->addWidget(List4, 2, 1);
+  panel->setColumnStretch(0, 3);  // the heading of all times is the longer one
+  panel->setColumnStretch(1, 2);
   for (QWidget* control : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label9),
                            static_cast<QWidget*>(Label10)})
     setFontPoints(control, 10);
@@ -203,6 +206,9 @@ void FrmTimeData::sizeColumns() {
   const int columnWidth = int(std::lround(double(width) / CriteriaGrid::kColumns));
   for (int c = 0; c < CriteriaGrid::kColumns; ++c) MSFlexGrid1->setColumnWidth(c, columnWidth);
   MSFlexGrid1->setColumnWidth(1, int(std::lround(0.8 * columnWidth)));
+  QFont headingFont = MSFlexGrid1->font();
+  headingFont.setPixelSize(std::max(1, headingFont.pixelSize() * 2 / 3));
+  model_->setHeadingFont(headingFont);
   const int rowHeight = std::max(1, MSFlexGrid1->viewport()->height() / kShownRows);
   MSFlexGrid1->verticalHeader()->setMinimumSectionSize(1);
   MSFlexGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
