@@ -1,23 +1,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <memory>
 
-#include "core/app_context.h"
-#include "core/app_state.h"
 #include "core/result_record.h"
 #include "core/results_file.h"
 #include "menu/chart_panel.h"
 #include "menu/chart_picture.h"
-#include "platform/clock.h"
-#include "platform/message_boxes.h"
-#include "platform/navigator.h"
-#include "platform/pause.h"
-#include "platform/process_starter.h"
-#include "platform/random_source.h"
 #include "platform/record_file.h"
-#include "platform/sound_player.h"
+#include "real_services.h"
 #include "results_generator.h"
 
 namespace {
@@ -29,7 +20,7 @@ constexpr int kPupilRuns = 300;  // a hundred on each of the page's three levels
 
 // A school of 2000 pupils with 20000 runs, one of them with 300 runs on the first three levels, and
 // the chart panel at its size on the menu.
-struct ChartSetup {
+struct ChartSetup : RealServices {
   ChartSetup() {
     AppState& s = *state;
     s.programDataFolder = dir.path() + QDir::separator();
@@ -75,17 +66,6 @@ struct ChartSetup {
     panel->show();
   }
 
-  QTemporaryDir dir;
-  SystemClock clock;
-  SeededRandom random;
-  SdlSoundPlayer sound;
-  QtMessageBoxes boxes;
-  EventLoopPause pause{clock};
-  QtProcessStarter processes;
-  std::unique_ptr<AppState> state = std::make_unique<AppState>();
-  QWidget host;
-  Navigator navigator{&host};
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator, dir.path()};
   std::unique_ptr<ChartPanel> panel;
 };
 
