@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "core/app_state.h"
 #include "core/criteria.h"
 #include "platform/file_error.h"
@@ -90,4 +92,26 @@ TEST(Criteria, WhatTheWriterWritesLoadsBackTheSame) {
     EXPECT_EQ(s.lowestTime[level], 40 + level);
     EXPECT_FLOAT_EQ(s.pointFactor[level], level % 2 ? 1.5f : 1.0f);
   }
+}
+
+TEST(Criteria, TheEditorsRowsReadAndWriteBackByteForByte) {
+  TempInstallation inst;
+  // Fields as a teacher's file may hold them: blanks around a field, a quoted field, text.
+  inst.writeCriteria({u" 30 ,40,100,5,1.5,,,7,3,メモ,,\"a b\""_qs, u"45,90,9999,9999,2,0,0,1,0,,,"_qs});
+  const QList<QStringList> rows = readCriteriaRows(inst.criteriaPath());
+  ASSERT_EQ(rows.size(), 3);
+  EXPECT_EQ(rows[0][0], u"目標Time"_qs);
+  EXPECT_EQ(rows[1], (QStringList{u"30"_qs, u"40"_qs, u"100"_qs, u"5"_qs, u"1.5"_qs, u""_qs, u""_qs, u"7"_qs,
+                                  u"3"_qs, u"メモ"_qs, u""_qs, u"a b"_qs}));
+
+  // Written back as plain fields: no quotes added, CR LF, CP932.
+  writeCriteria(inst.criteriaPath(), rows);
+  QFile file(inst.criteriaPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), encodeCp932(u"目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,\r\n"
+                                        u"30,40,100,5,1.5,,,7,3,メモ,,a b\r\n"
+                                        u"45,90,9999,9999,2,0,0,1,0,,,\r\n"_qs));
+
+  inst.writeCriteria({u"30,40,100"_qs});
+  EXPECT_THROW(readCriteriaRows(inst.criteriaPath()), FileError);
 }

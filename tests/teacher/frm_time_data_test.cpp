@@ -14,6 +14,7 @@
 
 #include "core/app_state.h"
 #include "core/criteria.h"
+#include "core/level_catalogue.h"
 #include "core/screen_names.h"
 #include "platform/text_codec.h"
 #include "support/test_app.h"
@@ -172,7 +173,7 @@ TEST_F(CriteriaEditor, SaveWritesTheTableByteForByteAndTheNextRunUsesItAtOnce) {
 
   moveTo(4, 2);
   key(Qt::Key_Backspace);
-  type(u"9"_qs);   // 6 → 69... the lowest time of level 4 becomes 69
+  type(u"9"_qs);  // the lowest time of level 4, 68, becomes 69
   moveTo(4, 7);
   type(u"300"_qs);  // 禁点, empty before
   moveTo(4, 10);
@@ -194,6 +195,15 @@ TEST_F(CriteriaEditor, SaveWritesTheTableByteForByteAndTheNextRunUsesItAtOnce) {
   click(editor->Command3);
   expected[4] = u"35,70,100,5,1.5,,,7,7,,,"_qs;
   EXPECT_EQ(fileBytes(), criteriaBytes(expected));
+
+  // Back to the menu without a question, and the next run of level 4 ends at five times its new
+  // lowest time.
+  click(editor->Command4);
+  EXPECT_EQ(app.boxes.shown.size(), 0u);
+  app.state->currentLevel = 4;
+  startRun(app.context);
+  EXPECT_EQ(app.current(), screens::kDrill);
+  EXPECT_EQ(app.state->timeLimit, 5 * 69);
 }
 
 TEST_F(CriteriaEditor, ABadCellIsRefusedWithNothingWritten) {
