@@ -59,7 +59,7 @@ struct ChartSetup : RealServices {
 
     ChartPanel::Hooks hooks;
     hooks.newestResults = [this] { return readNewestResults(*state, pause, kMaxResults); };
-    hooks.gradeFilterText = [] { return QStringLiteral("全学年"); };
+    hooks.audience = [this] { return ReportAudience(*state, QStringLiteral("全学年")); };
     panel = std::make_unique<ChartPanel>(context, hooks);
     panel->resize(1000, 550);
     panel->setLevels(25);

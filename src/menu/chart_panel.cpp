@@ -229,5 +229,6 @@ ChartFigures ChartPanel::rankingFigures() {
 }
 
 ReportAudience ChartPanel::audience() const {
-  return ReportAudience(context_.state, hooks_.gradeFilterText ? hooks_.gradeFilterText() : QString());
+  // Without the menu's filter nobody is shown, as for a filter text that is no filter.
+  return hooks_.audience ? hooks_.audience() : ReportAudience(context_.state, QString());
 }

@@ -9,11 +9,11 @@
 #include "core/result_record.h"
 #include "menu/chart_block.h"
 #include "menu/level_ranking.h"
+#include "menu/report_lines.h"
 
 struct AppContext;
 class ChartPicture;
 class ChartSurface;
-class ReportAudience;
 class QListWidget;
 class QPushButton;
 
@@ -26,8 +26,8 @@ class ChartPanel : public QFrame {
   struct Hooks {
     // The newest records of the results file.
     std::function<std::vector<ResultRecord>()> newestResults;
-    // The text of the menu's grade filter.
-    std::function<QString()> gradeFilterText;
+    // Whom the menu's lists show and how they mark them, under its grade filter.
+    std::function<ReportAudience()> audience;
     // The points order the menu's views use.
     std::function<PointsOrder()> pointsOrder = [] { return PointsOrder::Cumulative; };
   };

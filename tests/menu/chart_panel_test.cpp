@@ -60,7 +60,7 @@ class ChartPanelTest : public ::testing::Test {
 
     ChartPanel::Hooks hooks;
     hooks.newestResults = [this] { return app.installation.readResults(); };
-    hooks.gradeFilterText = [] { return QStringLiteral("全学年"); };
+    hooks.audience = [this] { return ReportAudience(*app.state, QStringLiteral("全学年")); };
     panel = std::make_unique<ChartPanel>(app.context, hooks);
     panel->resize(1000, 700);
     panel->setLevels(5);
