@@ -11,7 +11,6 @@
 #include "startup/firstfrm.h"
 #include "teacher/frm_data.h"
 #include "teacher/frm_time_data.h"
-#include "teacher/teacher_standin.h"
 
 namespace {
 template <class ScreenClass>
