@@ -74,6 +74,12 @@ FrmTimeData::FrmTimeData(AppContext& context) : Screen(screens::kCriteriaEditor)
   place(Label2, kGridLeft, 650, kGridWidth, 600);
   setFontPoints(Label2, 10);
 
+  buildGrid();
+  buildDistributionPanel();
+  buildButtonsAndCover();
+}
+
+void FrmTimeData::buildGrid() {
   model_ = new CriteriaGridModel(grid_, this);
   MSFlexGrid1 = new QTableView(this);
   MSFlexGrid1->setModel(model_);
@@ -111,6 +117,9 @@ FrmTimeData::FrmTimeData(AppContext& context) : Screen(screens::kCriteriaEditor)
   place(Label1, kGridLeft, 10800, kGridWidth, 400);
   setFontPoints(Label1, 10);
 
+}
+
+void FrmTimeData::buildDistributionPanel() {
   // The distribution beside the grid; its two buttons stay above it when it is hidden.
   Option1[0] = new QRadioButton(QStringLiteral("度数表示"), this);
   Option1[1] = new QRadioButton(QStringLiteral("度数非表示"), this);
@@ -149,6 +158,9 @@ FrmTimeData::FrmTimeData(AppContext& context) : Screen(screens::kCriteriaEditor)
   setFontPoints(List3, 8);
   setFontPoints(List4, 8);
 
+}
+
+void FrmTimeData::buildButtonsAndCover() {
   Command3 = new QPushButton(QStringLiteral("更新記録"), this);
   Command2 = new QPushButton(QStringLiteral("元に戻す"), this);
   Command4 = new QPushButton(QStringLiteral("戻る"), this);

@@ -66,6 +66,9 @@ class FrmTimeData : public Screen {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void buildGrid();
+  void buildDistributionPanel();
+  void buildButtonsAndCover();
   void moveKey(CriteriaGrid::Key key);
   void afterKey();
   void sizeColumns();
