@@ -54,6 +54,10 @@ class OtherComputer {
     return false;
   }
 
+  void kill() const {
+    if (pid_ > 0) ::kill(pid_, SIGKILL);
+  }
+
   // Waits for the end; the exit status, or -signal when a signal ended it.
   int wait() {
     if (pid_ > 0) {
@@ -274,5 +278,35 @@ TEST_F(EditFixture, ADeletionKilledAtAnyStepLeavesEveryOtherRecordOnDisk) {
     } else {
       EXPECT_TRUE(leftoverCopyNotice(s).isEmpty()) << c.name;
     }
+  }
+}
+
+TEST_F(EditFixture, ACorrectionKilledAtAnyMomentLeavesEveryRecordWhole) {
+  writeRecords(40);
+  constexpr qsizetype kAt = 16 * ResultRecord::kSize;  // record 17
+  // The corrections the teacher's computer makes over and over: each pupil goes with its own time.
+  const Correction choices[] = {{1, 111}, {2, 2222}};
+  for (int round = 0; round < 12; ++round) {
+    const QByteArray before = results();
+    OtherComputer teacher([&] {
+      for (int k = 0;; ++k) correctRecord(s, opened(17), choices[k % 2]);
+    });
+    usleep(useconds_t(2000 + round * 1500));
+    teacher.kill();
+    ASSERT_EQ(teacher.wait(), -SIGKILL);
+
+    const QByteArray now = results();
+    ASSERT_EQ(now.size(), before.size()) << "round " << round;
+    const ResultRecord corrected = ResultRecord::decode(now.constData() + kAt);
+    const bool whole = now.mid(kAt, ResultRecord::kSize) == before.mid(kAt, ResultRecord::kSize) ||
+                       (corrected.pupilNo == 1 && corrected.runTime == 111) ||
+                       (corrected.pupilNo == 2 && corrected.runTime == 2222);
+    EXPECT_TRUE(whole) << "round " << round << ": pupil " << corrected.pupilNo << ", time " << corrected.runTime;
+    // Every other byte of the file is as it was.
+    QByteArray masked = now;
+    masked.replace(kAt, ResultRecord::kSize, before.mid(kAt, ResultRecord::kSize));
+    EXPECT_EQ(masked, before) << "round " << round;
+    // The lock died with the process: the next correction goes ahead.
+    EXPECT_EQ(correctRecord(s, opened(17), {3, 333}), EditResult::Done);
   }
 }
