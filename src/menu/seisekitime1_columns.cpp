@@ -55,6 +55,9 @@ void seisekitime1::buildTemplates() {
   warning.setColor(QPalette::Text, QColor(192, 0, 0));
   Text1[0]->setPalette(warning);
   List5[0]->setFont(fixedPitchJapaneseFont());
+  // Every line is one line of the fixed-pitch font: the list need not measure its thousands of
+  // lines one by one.
+  List5[0]->setUniformItemSizes(true);
   setFontPoints(List5[0], 10);
   setFontPoints(Label7[0], 9);
   setFontPoints(Label8[0], 9);
@@ -88,6 +91,7 @@ void seisekitime1::addColumn(int level) {
   Label15.push_back(boxedLabel(columnArea_));
   Label8.push_back(boxedLabel(columnArea_));
   auto* list = new QListWidget(columnArea_);
+  list->setUniformItemSizes(true);
   list->setFont(List5[0]->font());
   List5.push_back(list);
   Label7.push_back(boxedLabel(columnArea_));
@@ -216,6 +220,8 @@ void seisekitime1::fillLevelList(int level, const QStringList& lines) {
   list->setUpdatesEnabled(false);
   list->clear();
   list->addItems(lines);
+  // A new view starts at its first line, wherever the previous one was scrolled to.
+  list->scrollToTop();
   list->setUpdatesEnabled(true);
 }
 
