@@ -18,6 +18,7 @@
 
 #include "core/screen_names.h"
 #include "drill/main_frm.h"
+#include "menu/seisekitime1.h"
 #include "outcome/frm_syuuryou.h"
 #include "results_generator.h"
 #include "startup/firstfrm.h"
@@ -96,6 +97,21 @@ struct Session {
     press(Qt::Key_Return);  // "メニューへ" has the focus
     return app.current() == screens::kStudentMenu;
   }
+  seisekitime1* menu() { return app.screen<seisekitime1>(screens::kStudentMenu); }
+  // Runs one of the menu's views; the menu stays the screen.
+  bool menuView(const std::function<void(seisekitime1&)>& view) {
+    seisekitime1* m = menu();
+    if (!m || app.current() != screens::kStudentMenu) return false;
+    view(*m);
+    return app.current() == screens::kStudentMenu;
+  }
+  // Opens a teacher screen as the teacher panel does, then goes back to the menu.
+  bool teacherScreen(const QString& name) {
+    if (!app.navigator.show(name) || app.current() != name) return false;
+    app.navigator.show(screens::kStudentMenu);
+    app.navigator.unload(name);
+    return app.current() == screens::kStudentMenu;
+  }
   bool backToNames() {
     type(QStringLiteral("0"));
     return app.current() == screens::kNameSelection;
@@ -124,6 +140,22 @@ int main(int argc, char** argv) {
       // A second run shows whether each run leaves memory behind.
       {"second_drill_run", [&] { return session.runLevel(QStringLiteral("4")); }},
       {"student_menu_third", [&] { return session.backToMenu(); }},
+      {"todays_runs_view", [&] { return session.menuView([](seisekitime1& m) { m.Command5_Click(); }); }},
+      {"every_run_view", [&] {
+         session.app.state->allResultsPeriod = 5;  // the longest period: every run held
+         return session.menuView([](seisekitime1& m) { m.Command7_Click(); });
+       }},
+      {"best_times_view", [&] { return session.menuView([](seisekitime1& m) { m.Command6_Click(); }); }},
+      {"one_level_view", [&] { return session.menuView([](seisekitime1& m) { m.Command3_Click(4); }); }},
+      {"personal_time_view", [&] { return session.menuView([](seisekitime1& m) { m.runPersonalTimeView(); }); }},
+      {"chart_panel", [&] {
+         return session.menuView([](seisekitime1& m) {
+           m.showOtherPupils();
+           m.closeChartPanel();
+         });
+       }},
+      {"records_browser", [&] { return session.teacherScreen(screens::kRecordsBrowser); }},
+      {"criteria_editor", [&] { return session.teacherScreen(screens::kCriteriaEditor); }},
       {"name_list_again", [&] { return session.backToNames(); }},
   };
 
