@@ -171,6 +171,26 @@ TEST_F(ResultsViews, TheLevelAreaIsCoveredAndTheButtonsDisabledWhileAViewIsCompu
   EXPECT_EQ(menu->ProgressBar2->value(), 25);
 }
 
+TEST_F(ResultsViews, TheChosenPupilsLineIsBroughtIntoView) {
+  QStringList roster;
+  for (int p = 1; p <= 80; ++p) roster.append(QStringLiteral("%1,2015,0,0,\"生徒%1\",0,\"\",\"\"").arg(p));
+  app.installation.writeRoster(roster);
+  std::vector<ResultRecord> records;
+  for (int p = 2; p <= 80; ++p) records.push_back(run(daysAgo(1), p, 1, 20 + p));
+  app.installation.writeResults(records);
+  seisekitime1* menu = openMenu();
+  QListWidget* list = menu->List5[1];
+  ASSERT_EQ(list->count(), 80);
+  ASSERT_TRUE(list->item(79)->text().contains(u"●"_qs));
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(79))));
+  EXPECT_EQ(list->currentRow(), -1);
+  // A level where the pupil leads stays at its top.
+  records.push_back(run(daysAgo(0), 1, 2, 10));
+  app.installation.writeResults(records);
+  app.navigator.show(screens::kStudentMenu);
+  EXPECT_EQ(menu->List5[2]->indexAt(QPoint(2, 2)).row(), 0);
+}
+
 TEST_F(ResultsViews, PersonalTimesShowTheGraphButtonAndThePupilList) {
   app.installation.writeResults({run(daysAgo(0), 1, 1, 30)});
   seisekitime1* menu = openMenu();
