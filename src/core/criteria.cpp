@@ -1,7 +1,5 @@
 #include "core/criteria.h"
 
-#include <QSaveFile>
-
 #include "core/app_state.h"
 #include "platform/field_reader.h"
 #include "platform/file_error.h"
@@ -53,20 +51,11 @@ QList<QStringList> readCriteriaRows(const QString& path) {
 }
 
 void writeCriteria(const QString& path, const QList<QStringList>& rows) {
-  QByteArray bytes;
+  QStringList lines;
   for (const QStringList& row : rows) {
     QStringList cells = row.mid(0, kCriteriaFields);
     while (cells.size() < kCriteriaFields) cells.append(QString());
-    bytes += encodeCp932(cells.join(u',')) + "\r\n";
+    lines.append(cells.join(u','));
   }
-  // Written unbuffered and flushed before the rename: QSaveFile renames over the old table even
-  // when its own final flush failed (a full disk), which would leave a cut-off table behind.
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       file.write(bytes) == bytes.size() && file.flush() && file.commit();
-  if (!written) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    throw FileError(QStringLiteral("ファイルに書き込めません。\n%1\n%2").arg(path, reason));
-  }
+  writeTextFile(path, lines);
 }

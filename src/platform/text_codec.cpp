@@ -28,7 +28,14 @@ QString readTextFile(const QString& path) {
 void writeTextFile(const QString& path, const QStringList& lines) {
   QByteArray bytes;
   for (const QString& line : lines) bytes += encodeCp932(line) + "\r\n";
+  // Written unbuffered and flushed before the rename: QSaveFile renames over the old file even
+  // when its own final flush failed (a full disk), which would leave a cut-off file behind.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw FileError(QStringLiteral("ファイルに書き込めません。\n%1\n%2").arg(path, file.errorString()));
+  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       file.write(bytes) == bytes.size() && file.flush() && file.commit();
+  if (!written) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    throw FileError(QStringLiteral("ファイルに書き込めません。\n%1\n%2").arg(path, reason));
+  }
 }
