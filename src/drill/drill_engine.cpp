@@ -1,6 +1,7 @@
 #include "drill/drill_engine.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "core/app_state.h"
@@ -21,7 +22,8 @@ void DrillEngine::初期設定() {
   s.lastJudgement = 0;
   typed_.clear();
   s.elapsedSeconds = 0;
-  s.timeLimit = 5 * s.lowestTime[s.currentLevel];
+  // A stray huge lowest time in the criteria table must not wrap the limit round to a negative one.
+  s.timeLimit = int(std::clamp<qint64>(5 * qint64(s.lowestTime[s.currentLevel]), INT_MIN, INT_MAX));
   // A level without a lowest time would divide by zero; its bar simply stays empty.
   s.barScale = s.timeLimit > 0 ? barWidth_ / s.timeLimit : 0.0;
   // Today's runs over every level, as the student menu counts them.

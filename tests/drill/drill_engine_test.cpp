@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <set>
 
@@ -373,7 +374,9 @@ TEST(DrillStatus, TimeLimitAndBarScaleFollowTheLowestTime) {
     int lowestTime;
     int timeLimit;
     double barScale;
-  } cases[] = {{40, 200, 5.0}, {120, 600, kBarWidth / 600}, {0, 0, 0.0}};
+  } cases[] = {{40, 200, 5.0}, {120, 600, kBarWidth / 600}, {0, 0, 0.0},
+               // A stray huge number in the criteria table caps the limit instead of wrapping it.
+               {INT_MAX, INT_MAX, kBarWidth / INT_MAX}};
   for (const auto& c : cases) {
     Drill drill(1, c.lowestTime);
     EXPECT_EQ(drill.state->timeLimit, c.timeLimit);
