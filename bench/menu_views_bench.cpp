@@ -2,22 +2,13 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <QWidget>
 #include <memory>
 
-#include "core/app_context.h"
 #include "core/app_state.h"
 #include "core/level_catalogue.h"
 #include "core/results_file.h"
 #include "menu/seisekitime1.h"
-#include "platform/clock.h"
-#include "platform/message_boxes.h"
-#include "platform/navigator.h"
-#include "platform/pause.h"
-#include "platform/process_starter.h"
-#include "platform/random_source.h"
-#include "platform/sound_player.h"
+#include "real_services.h"
 #include "results_generator.h"
 
 namespace {
@@ -28,7 +19,7 @@ constexpr int kRecords = 20000;
 // The student menu of a 2000-pupil school with a results file of 20000 runs over the last year, in
 // a temporary data folder, loaded and activated once; the timed passes read the file from the page
 // cache as a busy school computer would.
-struct MenuSetup {
+struct MenuSetup : RealServices {
   MenuSetup() {
     AppState& s = *state;
     s.dataRoot = dir.path() + QDir::separator();
@@ -65,18 +56,6 @@ struct MenuSetup {
     menu->onActivate();
   }
 
-  QTemporaryDir dir;
-  SystemClock clock;
-  SeededRandom random;
-  SdlSoundPlayer sound;
-  QtMessageBoxes boxes;
-  EventLoopPause pause{clock};
-  QtProcessStarter processes;
-  std::unique_ptr<AppState> state = std::make_unique<AppState>();
-  QWidget host;
-  Navigator navigator{&host};
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
-                     dir.path()};
   std::unique_ptr<seisekitime1> menu;
 };
 

@@ -2,21 +2,12 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <QWidget>
 #include <memory>
 
-#include "core/app_context.h"
 #include "core/app_state.h"
 #include "core/results_file.h"
-#include "platform/clock.h"
-#include "platform/message_boxes.h"
-#include "platform/navigator.h"
-#include "platform/pause.h"
-#include "platform/process_starter.h"
-#include "platform/random_source.h"
-#include "platform/sound_player.h"
 #include "platform/text_codec.h"
+#include "real_services.h"
 #include "results_generator.h"
 #include "selection/namesel.h"
 #include "selection/roster_file.h"
@@ -47,7 +38,7 @@ QStringList largeRoster() {
 
 // The name screen over a temporary data folder with a 5000-pupil roster and a results file of a
 // year's runs. Made once, so the timed passes read the files from the page cache.
-struct RosterSetup {
+struct RosterSetup : RealServices {
   RosterSetup() {
     AppState& s = *state;
     s.dataRoot = dir.path() + QDir::separator();
@@ -67,18 +58,6 @@ struct RosterSetup {
     screen = std::make_unique<namesel>(context);
   }
 
-  QTemporaryDir dir;
-  SystemClock clock;
-  SeededRandom random;
-  SdlSoundPlayer sound;
-  QtMessageBoxes boxes;
-  EventLoopPause pause{clock};
-  QtProcessStarter processes;
-  std::unique_ptr<AppState> state = std::make_unique<AppState>();
-  QWidget host;
-  Navigator navigator{&host};
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes}, navigator,
-                     dir.path()};
   std::unique_ptr<namesel> screen;
 };
 
