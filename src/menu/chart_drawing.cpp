@@ -23,10 +23,13 @@ class BlockPen {
   double H() const { return h_; }
 
   void drawWidth(int pixels) { width_ = pixels * pixelPoints(surface_) * surface_.unitsPerPoint(); }
-  void fontSize(double points) {
-    // Looking the family up costs a walk over the installed fonts; once is enough.
-    static const QFont family = fixedPitchJapaneseFont();
-    QFont font = family;
+  // The statistics line up by full-width blanks, so they need the fixed-pitch font; the name and
+  // the title read better in the proportional one.
+  void fontSize(double points, bool fixedPitch = true) {
+    // Looking a family up costs a walk over the installed fonts; once is enough.
+    static const QFont fixedFamily = fixedPitchJapaneseFont();
+    static const QFont proportionalFamily = japaneseFont();
+    QFont font = fixedPitch ? fixedFamily : proportionalFamily;
     font.setPixelSize(std::max(1, int(points * surface_.unitsPerPoint() + 0.5)));
     p_.setFont(font);
   }
@@ -86,7 +89,7 @@ void drawChartBlock(ChartSurface& surface, double blockTop, const ChartBlock& bl
   const int drawWidth = printing ? 30 : 5;
 
   if (blockTop < 0.08 * surface.size().height()) {
-    pen.fontSize(3 * baseFontSize);
+    pen.fontSize(3 * baseFontSize, false);
     pen.text({0.01 * pen.W(), 0.02 * pen.H()}, texts.pupilName);
   }
 
@@ -96,7 +99,7 @@ void drawChartBlock(ChartSurface& surface, double blockTop, const ChartBlock& bl
   pen.line({0, blockTop + 0.09 * pen.H()}, {right, blockTop + 0.09 * pen.H()}, kFrameColour);
   pen.drawWidth(drawWidth);
 
-  pen.fontSize((printing ? 3 : 2) * baseFontSize);
+  pen.fontSize((printing ? 3 : 2) * baseFontSize, false);
   pen.text(pen.at(0.7, 0.01), texts.title);
   pen.fontSize(fontSize);
 
@@ -108,7 +111,18 @@ void drawChartBlock(ChartSurface& surface, double blockTop, const ChartBlock& bl
   pen.fontSize(1.5 * fontSize);
   for (int line = 1; line <= 10; ++line) {
     const QString& text = block.statistics[std::size_t(line - 1)];
-    if (!text.isEmpty()) pen.text(pen.at(1.05, statisticsLineTop(line, printing)), text);
+    if (text.isEmpty()) continue;
+    QPointF at = pen.at(1.05, statisticsLineTop(line, printing));
+    if (line == 10) {
+      // The school-average caption stands only half a step under its figure: in the smaller font it
+      // stays clear of it, starting where the statistics font puts it.
+      const qsizetype start = text.indexOf(u'(');
+      at.rx() += painter.fontMetrics().horizontalAdvance(text.left(start));
+      pen.fontSize(fontSize);
+      pen.text(at, text.mid(start));
+      continue;
+    }
+    pen.text(at, text);
   }
   pen.fontSize(fontSize);
 

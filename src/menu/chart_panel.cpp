@@ -107,7 +107,7 @@ ChartPanel::ChartPanel(AppContext& context, Hooks hooks, QWidget* parent)
     connect(Command24[index], &QPushButton::clicked, this, [this, index] { drawOrPrintSelected(index); });
   }
   connect(Command25, &QPushButton::clicked, this, [this] { showOtherPupils(); });
-  connect(Command18, &QPushButton::clicked, this, [this] { close(); });
+  connect(Command18, &QPushButton::clicked, this, [this] { closePanel(); });
   connect(List2, &QListWidget::itemClicked, this, [this] { drawOrPrintSelected(0); });
   connect(List3, &QListWidget::itemClicked, this, [this] {
     if (isVisible()) drawOrPrintSelected(0);
@@ -136,7 +136,7 @@ void ChartPanel::open() {
   drawOrPrint(0);
 }
 
-void ChartPanel::close() { hide(); }
+void ChartPanel::closePanel() { hide(); }
 
 void ChartPanel::showOtherPupils() {
   Command25->hide();

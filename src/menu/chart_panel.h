@@ -40,7 +40,7 @@ class ChartPanel : public QFrame {
   void setPupilLines(const QStringList& lines);
 
   void open();                // Command17: the chosen pupil's first three levels on the picture
-  void close();               // Command18
+  void closePanel();          // Command18
   void showOtherPupils();     // Command25
   void drawOrPrint(int index);            // Command21: 0 draws chartPupil, 1 prints
   void drawOrPrintSelected(int index);    // Command24: for every pupil chosen in List2

@@ -19,6 +19,7 @@
 #include "core/screen_names.h"
 #include "core/tallies.h"
 #include "menu/availability.h"
+#include "menu/chart_panel.h"
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
 #include "menu/level_cells.h"
@@ -180,6 +181,7 @@ void seisekitime1::onLoad() {
 void seisekitime1::onActivate() {
   AppState& state = context_.state;
   Command8->setVisible(isTeacherName(state.currentPupilName));
+  Picture11->Command24[1]->setVisible(isTeacherName(state.currentPupilName));
   Label17->setText(QStringLiteral("起動後%1分").arg(minutesSinceNameChosen(
                        context_.services.clock.secondsSinceMidnight(), state.nameChosenSecond)));
   menuReady = 0;

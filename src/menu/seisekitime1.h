@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/app_context.h"
+#include "menu/chart_panel.h"
 #include "menu/report_lines.h"
 #include "platform/screen.h"
 
@@ -125,8 +126,8 @@ class seisekitime1 : public Screen {
   QLabel* Label21;
   QProgressBar* ProgressBar2;
 
-  // Chart panel
-  QFrame* Picture11;
+  // Chart panel; the lists and buttons are the panel's own
+  ChartPanel* Picture11;
   QListWidget* List2;  // other pupils; the number follows the last "/"
   QListWidget* List3;  // levels of the charts
   QPushButton* Command25;

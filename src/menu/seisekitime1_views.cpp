@@ -14,10 +14,13 @@
 
 #include "core/app_state.h"
 #include "core/results_file.h"
+#include "menu/chart_panel.h"
+#include "menu/chart_window.h"
 #include "menu/column_layout.h"
 #include "menu/level_ranking.h"
 #include "menu/menu_geometry.h"
 #include "menu/other_pupils.h"
+#include "menu/personal_time_lines.h"
 #include "menu/report_lines.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
@@ -78,27 +81,17 @@ void seisekitime1::buildViewControls() {
 
 
 void seisekitime1::buildChartPanel() {
-  Picture11 = panel(this);
+  ChartPanel::Hooks hooks;
+  hooks.newestResults = [this] { return readNewestResults(context_.state, context_.services.pause, kMaxResults); };
+  hooks.audience = [this] { return audience(); };
+  hooks.pointsOrder = [this] { return pointsOrder == 2 ? PointsOrder::Today : PointsOrder::Cumulative; };
+  Picture11 = new ChartPanel(context_, std::move(hooks), this);
   place(Picture11, 0, kHeadingTop, kCanvasWidth, kScrollBarTop - kHeadingTop);
-  // The charts take the room on the left; the choice of levels and pupils stands on the right.
-  auto* row = new QHBoxLayout(Picture11);
-  row->addStretch(1);
-  auto* choices = new QVBoxLayout;
-  row->addLayout(choices);
-  List3 = new QListWidget(Picture11);
-  List3->setSelectionMode(QAbstractItemView::MultiSelection);
-  Command25 = new QPushButton(QStringLiteral("他の人のデータを見る"), Picture11);
-  List2 = new QListWidget(Picture11);
-  List2->setSelectionMode(QAbstractItemView::MultiSelection);
-  List2->setFont(fixedPitchJapaneseFont());
-  List2->hide();
-  Command18 = new QPushButton(QStringLiteral("戻る"), Picture11);
-  choices->addWidget(List3);
-  choices->addWidget(Command25);
-  choices->addWidget(List2, 1);
-  choices->addWidget(Command18);
-  QObject::connect(Command25, &QPushButton::clicked, this, [this] { showOtherPupils(); });
-  QObject::connect(Command18, &QPushButton::clicked, this, [this] { closeChartPanel(); });
+  List2 = Picture11->List2;
+  List3 = Picture11->List3;
+  Command25 = Picture11->Command25;
+  Command18 = Picture11->Command18;
+  QObject::connect(Command17, &QPushButton::clicked, Picture11, [this] { Picture11->open(); });
   Picture11->hide();
 }
 
@@ -270,9 +263,24 @@ void seisekitime1::Command3_Click(int level) {
 }
 
 void seisekitime1::runPersonalTimeView() {
-  // The personal times fill the level lists here; until they do, the lists stay empty.
+  AppState& state = context_.state;
+  const Clock& clock = context_.services.clock;
   fillOtherPupilList();
+  Picture11->setLevels(state.levelCount);
+  Picture11->chartLevel = 1;
+  Picture11->chartPupil = state.currentPupilNo;
   回数など表示();
+  std::vector<ResultRecord> records = readNewestResults(state, context_.services.pause, kMaxResults);
+  const int recordCount = int(records.size());
+  ProgressBar2->setValue(0);
+  ProgressBar2->setMaximum(int(float(recordCount + 1) * 1.1f));
+  state.resultsWindowDays = kChartWindowDays;
+  Label5->setText(QStringLiteral("個人別ﾀｲﾑ"));
+  const int pupil = state.currentPupilNo;
+  const std::vector<ResultRecord> window =
+      chartWindow(std::move(records), state.levelCount, clock.dateNumber() + clock.timeOfDay());
+  fillLevelLists(personalTimeLines(window, pupil, audience().shown(pupil), state.levelCount));
+  ProgressBar2->setValue(recordCount);
   Picture6->hide();
   applyAvailability();
   showLevelLists(true);
@@ -284,9 +292,6 @@ void seisekitime1::fillOtherPupilList() {
   List2->addItems(otherPupilLines(context_.state, context_.services.clock.today()));
 }
 
-void seisekitime1::showOtherPupils() {
-  Command25->hide();
-  List2->show();
-}
+void seisekitime1::showOtherPupils() { Picture11->showOtherPupils(); }
 
-void seisekitime1::closeChartPanel() { Picture11->hide(); }
+void seisekitime1::closeChartPanel() { Picture11->closePanel(); }

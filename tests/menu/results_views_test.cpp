@@ -198,7 +198,8 @@ TEST_F(ResultsViews, PersonalTimesShowTheGraphButtonAndThePupilList) {
   click(menu->Option2[2]);
   EXPECT_FALSE(menu->Command17->isHidden());
   EXPECT_EQ(menu->Command17->text(), u"グラフ"_qs);
-  EXPECT_TRUE(menu->List5[1]->count() == 0);
+  EXPECT_EQ(lines(menu->List5[1]),
+            QStringList{app.clock.today().toString(u"yyyy/MM/dd"_qs) + u" 16:48:00  30秒"_qs});
   EXPECT_TRUE(menu->Picture6->isHidden());
   EXPECT_TRUE(menu->Command1->isEnabled());
   EXPECT_EQ(lines(menu->List2), (QStringList{u"小４ /  山田太郎/1"_qs, u"小５ /  佐藤花子/2"_qs, u" /  田中先生/3"_qs}));
