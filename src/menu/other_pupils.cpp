@@ -17,14 +17,11 @@ QStringList otherPupilLines(AppState& state, const QDate& today) {
   try {
     FieldReader reader(readTextFile(path), path);
     while (!reader.atEnd()) {
-      const int number = reader.nextInt();
-      const int birthYear = reader.nextInt();
-      reader.next();
-      reader.next();
-      const QString name = reader.next().trimmed();
-      const int status = reader.nextInt();
-      reader.next();
-      reader.next();
+      const RosterLine line = readRosterLine(reader);
+      const int number = line.entry.number;
+      const int birthYear = line.entry.birthYear;
+      const QString name = line.entry.name.trimmed();
+      const int status = line.status;
       if (number < 1 || number > kMaxPupil) continue;
       state.pupilName[std::size_t(number)] = name;
       state.pupilBirthYear[std::size_t(number)] = birthYear;

@@ -19,13 +19,9 @@ int birthYearField(FieldReader& reader) {
   return std::clamp(reader.nextInt(), int(std::numeric_limits<int16_t>::min()),
                     int(std::numeric_limits<int16_t>::max()));
 }
+}  // namespace
 
-struct RosterLine {
-  RosterEntry entry;
-  int status = 0;
-};
-
-RosterLine readLine(FieldReader& reader) {
+RosterLine readRosterLine(FieldReader& reader) {
   RosterLine line;
   line.entry.number = reader.nextInt();
   line.entry.birthYear = birthYearField(reader);
@@ -37,7 +33,6 @@ RosterLine readLine(FieldReader& reader) {
   line.entry.reservedText2 = fixedWidth(reader.next());
   return line;
 }
-}  // namespace
 
 QString rosterPath(const AppState& state) { return state.dataRoot + kRosterFileName; }
 
@@ -81,7 +76,7 @@ QString loadRoster(AppState& state) {
   QString problem;
   try {
     while (!reader.atEnd()) {
-      RosterLine line = readLine(reader);
+      RosterLine line = readRosterLine(reader);
       if (line.status == 2 && statusTwoListed) line.status = 0;
       if (line.status != 0) continue;
       const int number = line.entry.number;

@@ -3,14 +3,24 @@
 #include <QDate>
 #include <QString>
 
+#include "core/app_state.h"
 #include "core/value.h"
 
-struct AppState;
+class FieldReader;
 
 inline const QString kRosterFileName = QStringLiteral("新名簿.txt");
 constexpr int kRosterNameWidth = 20;  // the name and the reserved texts are 20-character fields
 
 QString rosterPath(const AppState& state);
+
+// One line of the roster file: the pupil's entry (name and reserved texts at their fixed width) and
+// the status that says whether the line is listed.
+struct RosterLine {
+  RosterEntry entry;
+  int status = 0;
+};
+// Reads the eight fields of one line; a file that ends inside the line is a FileError.
+RosterLine readRosterLine(FieldReader& reader);
 
 // The school year a date falls in: the calendar year, or the one before it until the month in which
 // the school year begins.

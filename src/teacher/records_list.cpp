@@ -62,12 +62,10 @@ RosterNames readRosterNames(const AppState& state, const QDate& today) {
   try {
     FieldReader reader(readTextFile(path), path);
     while (!reader.atEnd()) {
-      const int number = reader.nextInt();
-      const int birthYear = reader.nextInt();
-      reader.next();
-      reader.next();
-      const QString name = reader.next().trimmed();
-      for (int field = 6; field <= 8; ++field) reader.next();  // status and the reserved texts
+      const RosterLine line = readRosterLine(reader);
+      const int number = line.entry.number;
+      const int birthYear = line.entry.birthYear;
+      const QString name = line.entry.name.trimmed();
       // Pupil numbers 1..5000 are the only ones a record can carry.
       if (number < 1 || number > kMaxPupil) continue;
       names.nameByNo[std::size_t(number)] = name;
