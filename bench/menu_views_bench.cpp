@@ -28,14 +28,10 @@ struct MenuSetup : RealServices {
     s.schoolName = QStringLiteral("ベンチ塾");
     s.gradeFilterText = QStringLiteral("全学年");
     s.schoolYear = clock.today().year();
+    setLargeSchoolCriteria(s);
     for (int level = 1; level <= 25; ++level) {
-      s.passTime[level] = 60;
-      s.lowestTime[level] = 120;
       s.clearPoints[level] = 100;
       s.clearCount[level] = 5;
-      s.pointFactor[level] = 1.5f;
-      s.judgeDays[level] = 7;
-      s.overPracticeDays[level] = 14;
     }
     s.rosterCount = kPupils;
     for (int pupil = 1; pupil <= kPupils; ++pupil) {

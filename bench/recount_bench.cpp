@@ -24,13 +24,7 @@ constexpr int kPupils = 5000;
 struct RecountSetup {
   RecountSetup() {
     state->programDataFolder = dir.path() + QDir::separator();
-    for (int level = 1; level <= 25; ++level) {
-      state->passTime[level] = 60;
-      state->lowestTime[level] = 120;
-      state->pointFactor[level] = 1.5f;
-      state->judgeDays[level] = 7;
-      state->overPracticeDays[level] = 14;
-    }
+    setLargeSchoolCriteria(*state);
     writeLargeResultsFile(resultsPath(*state), kRecordsInFile, kPupils, clock.dateNumber());
   }
 

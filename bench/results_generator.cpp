@@ -3,6 +3,7 @@
 #include <QFile>
 #include <random>
 
+#include "core/app_state.h"
 #include "core/result_record.h"
 
 void writeLargeResultsFile(const QString& path, int records, int pupils, double today, unsigned seed) {
@@ -29,4 +30,14 @@ void writeLargeResultsFile(const QString& path, int records, int pupils, double 
   }
   QFile file(path);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+void setLargeSchoolCriteria(AppState& state) {
+  for (int level = 1; level <= 25; ++level) {
+    state.passTime[level] = 60;
+    state.lowestTime[level] = 120;
+    state.pointFactor[level] = 1.5f;
+    state.judgeDays[level] = 7;
+    state.overPracticeDays[level] = 14;
+  }
 }

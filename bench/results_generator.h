@@ -2,7 +2,13 @@
 
 #include <QString>
 
+struct AppState;
+
 // Writes a large, realistic results file: pupils 1..pupils drilling the 25 levels over the days
 // before today, most runs near the levels' pass times, a few timed out.
 void writeLargeResultsFile(const QString& path, int records, int pupils, double today,
                            unsigned seed = 1);
+
+// The criteria the generated runs are drawn around: a pass time of 60 s and a lowest time of 120 s
+// on every level, a point factor of 1.5, a 7-day judging window and a 14-day over-practice window.
+void setLargeSchoolCriteria(AppState& state);

@@ -45,13 +45,7 @@ struct RosterSetup : RealServices {
     s.programDataFolder = s.dataRoot;
     s.schoolYearStartMonth = Value(4);
     s.programTitle = QStringLiteral("カケドリ１");
-    for (int level = 1; level <= 25; ++level) {
-      s.passTime[level] = 60;
-      s.lowestTime[level] = 120;
-      s.pointFactor[level] = 1.5f;
-      s.judgeDays[level] = 7;
-      s.overPracticeDays[level] = 14;
-    }
+    setLargeSchoolCriteria(s);
     writeTextFile(rosterPath(s), largeRoster());
     writeLargeResultsFile(resultsPath(s), kRecordsInFile, kPupils, clock.dateNumber());
     host.resize(1024, 768);

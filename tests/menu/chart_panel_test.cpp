@@ -4,22 +4,15 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "core/app_state.h"
 #include "menu/chart_panel.h"
 #include "menu/chart_picture.h"
 #include "platform/clock.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 
 namespace {
-int pdfPages(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
-  return int(QString::fromLatin1(file.readAll()).count(page));
-}
-
 class NoPrinter final : public Printer {
  public:
   bool available() const override { return false; }

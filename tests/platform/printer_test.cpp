@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "platform/printer.h"
-
-namespace {
-int pdfPages(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
-  return int(QString::fromLatin1(file.readAll()).count(page));
-}
-}  // namespace
+#include "support/pdf_pages.h"
 
 TEST(PdfPrinter, EveryJobIsAFileOfA4PortraitPages) {
   QTemporaryDir dir;
