@@ -31,9 +31,12 @@ void appendResult(AppState& state, const Clock& clock) {
   const qint64 size = file.size();
   if (size < 0) throw FileError(writeFailure(path, file));
 
+  // One reading of the clock for both, so a run recorded at midnight gets the date it ended on; the
+  // time of day is whole seconds, as the clock reads, since other computers list it as it stands.
+  const QDateTime now = clock.now();
   ResultRecord record;
-  record.date = clock.dateNumber();
-  record.timeOfDay = clock.timeOfDay();
+  record.date = dateNumberOf(now.date());
+  record.timeOfDay = (now.time().msecsSinceStartOfDay() / 1000) / 86400.0;
   record.pupilNo = int16_t(state.currentPupilNo);
   record.level = int16_t(state.currentLevel);
   record.runTime = state.runTime;

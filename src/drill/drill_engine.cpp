@@ -47,6 +47,7 @@ void DrillEngine::レベル別設定() {
 
 void DrillEngine::スタート() {
   startTicksMs_ = clock_.ticksMs();
+  penaltiesSinceTick_ = 0;
   state_.runStartTime = startTicksMs_ / 1000.0;
   view_.startDrillClock();
 }
@@ -142,6 +143,7 @@ void DrillEngine::判定後処理() {
   missed_[currentIndex_] = true;
   s.plusKeyState = 1;
   startTicksMs_ -= kPenaltySeconds * 1000;
+  ++penaltiesSinceTick_;
   s.runStartTime -= kPenaltySeconds;
   view_.showCorrectAnswer(correctAnswer_);
   view_.repaintNow();
@@ -202,6 +204,7 @@ int DrillEngine::elapsedNow() const {
 void DrillEngine::clockTick() {
   AppState& s = state_;
   s.elapsedSeconds = elapsedNow();
+  penaltiesSinceTick_ = 0;
   view_.showElapsed(s.elapsedSeconds);
   view_.repaintNow();
   if (s.elapsedSeconds < s.timeLimit) {
@@ -228,8 +231,9 @@ void DrillEngine::fixRunTime() {
     s.runTime = kNoTime;
     return;
   }
-  // Taken now rather than at the last tick, so that a penalty given since then is not lost.
-  s.elapsedSeconds = elapsedNow();
+  // The time the pupil last saw on the drill clock, plus any penalty given since that tick.
+  s.elapsedSeconds += kPenaltySeconds * penaltiesSinceTick_;
+  penaltiesSinceTick_ = 0;
   s.runTime = s.elapsedSeconds;
 }
 

@@ -49,7 +49,8 @@ class DrillEngine {
 
   // The first call for a run returns true; every later one false.
   bool beginFinish();
-  // Fixes runTime: 99999 for a timed-out run, else the elapsed time with penalties.
+  // Fixes runTime: 99999 for a timed-out run, else the drill clock's last reading with the penalties
+  // given since it.
   void fixRunTime();
 
   // Seconds since スタート, penalties included, halves rounded to the even neighbour.
@@ -90,4 +91,5 @@ class DrillEngine {
   // Tick counter at the start, moved back by every penalty; whole milliseconds keep the rounding of
   // halves exact.
   qint64 startTicksMs_ = 0;
+  int penaltiesSinceTick_ = 0;
 };
