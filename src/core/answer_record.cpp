@@ -3,6 +3,10 @@
 #include <QtEndian>
 #include <bit>
 
+#include "core/app_state.h"
+
+QString answerLogPath(const AppState& state) { return state.programDataFolder + kAnswerLogFileName; }
+
 // Layout: 0 date (f64), 8 time of day (f64), 16 pupil (i16), 18 level (i16), 20 multiplicand (u8),
 // 21 multiplier (u8), 22 result (u8), 23 zero, 24 answer ms (i32), 28 typed (i16), 30 two zeros.
 QByteArray AnswerRecord::encode() const {

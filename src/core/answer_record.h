@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
+
+struct AppState;
+
+// The answer log lies beside the results file in the program data folder.
+inline const QString kAnswerLogFileName = QStringLiteral("解答記録.dat");
+QString answerLogPath(const AppState& state);
 
 // One answer of a run in the answer log: 32 bytes, little-endian, encoded and decoded field by field.
 // A run's answers carry the date and time of day of the run's results record and its pupil number,
