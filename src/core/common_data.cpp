@@ -53,7 +53,9 @@ void loadCommonData(AppState& state, const QString& programFolder) {
     const QString schoolLine = reader.next();
     state.rosterSetting = nextValue(reader);
     skipFields(reader, 2);
-    state.dataChangePassword = nextValue(reader);
+    // The password is typed as it is written: "0123" and long PINs must not become numbers.
+    const QString password = reader.next();
+    state.dataChangePassword = password.isEmpty() ? Value() : Value(password);
     skipFields(reader, 4);
     splitSchoolLine(schoolLine, state.schoolCode, state.schoolName);
   }

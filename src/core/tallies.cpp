@@ -16,7 +16,8 @@ constexpr float kMostPointsPerRun = 100000;
 
 int basePoints(int passTime, int runTime) {
   if (isTimeless(runTime)) return 0;
-  if (passTime <= 0) return 5;
+  // Without a pass time every run is at least ten times it: nothing to score.
+  if (passTime <= 0) return 0;
   const double T = passTime;
   // A negative time can only come from a damaged record; it scores no better than an instant run.
   const double t = std::max(runTime, 0);

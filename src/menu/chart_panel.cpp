@@ -21,6 +21,7 @@
 
 namespace {
 const QString kNoPrinter = QStringLiteral("プリンターが見つかりません");
+const QString kNoLevelChosen = QStringLiteral("印刷するレベルを選んで下さい。");
 const QString kPrintFailed = QStringLiteral("印刷できませんでした。プリンターを確かめて下さい。");
 
 class PictureSurface final : public ChartSurface {
@@ -151,19 +152,33 @@ void ChartPanel::drawOrPrintSelected(int index) {
       if (pupil >= 1 && pupil <= kMaxPupil) pupils.push_back(pupil);
     }
   if (pupils.empty()) return drawOrPrint(index);
-  // One message for the whole choice when there is nothing to print on.
-  if (index != 0 && !printerReady()) return;
+  // One message for the whole choice when there is nothing to print on, or nothing to print.
+  if (index != 0 && !readyToPrint()) return;
   for (int pupil : pupils) {
     chartPupil = pupil;
     drawOrPrint(index);
   }
 }
 
-bool ChartPanel::printerReady() {
+bool ChartPanel::readyToPrint() {
   Printer* printer = context_.services.printer;
-  if (printer && printer->available()) return true;
-  context_.services.boxes.inform(kNoPrinter, context_.state.programTitle);
-  return false;
+  if (!printer || !printer->available()) {
+    context_.services.boxes.inform(kNoPrinter, context_.state.programTitle);
+    return false;
+  }
+  // Without a level every page would come out blank.
+  if (chosenLevels().empty()) {
+    context_.services.boxes.inform(kNoLevelChosen, context_.state.programTitle);
+    return false;
+  }
+  return true;
+}
+
+std::vector<int> ChartPanel::chosenLevels() const {
+  std::vector<int> chosen;
+  for (int row = 0; row < List3->count(); ++row)
+    if (List3->item(row)->isSelected()) chosen.push_back(row + 1);
+  return chosen;
 }
 
 void ChartPanel::drawOrPrint(int index) {
@@ -176,7 +191,7 @@ void ChartPanel::drawOrPrint(int index) {
 }
 
 void ChartPanel::print() {
-  if (!printerReady()) return;
+  if (!readyToPrint()) return;
   const AppState& state = context_.state;
   const QString pupilName = state.pupilName[std::size_t(chartPupil)].trimmed();
   std::unique_ptr<PrintJob> job =
@@ -197,10 +212,7 @@ bool ChartPanel::drawBlocks(ChartSurface& surface) {
       hooks_.newestResults ? hooks_.newestResults() : std::vector<ResultRecord>{}, state.levelCount,
       clock.dateNumber() + clock.timeOfDay());
 
-  std::vector<int> chosen;
-  for (int row = 0; row < List3->count(); ++row)
-    if (List3->item(row)->isSelected()) chosen.push_back(row + 1);
-
+  const std::vector<int> chosen = chosenLevels();
   const double pageHeight = surface.size().height();
   const bool shown = audience().shown(chartPupil);
   const ChartTexts texts{state.pupilName[std::size_t(chartPupil)].trimmed(), QString()};

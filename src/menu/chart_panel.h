@@ -69,7 +69,9 @@ class ChartPanel : public QFrame {
   // Draws the chosen levels' blocks; false when printing failed.
   bool drawBlocks(ChartSurface& surface);
   void print();
-  bool printerReady();
+  // Tells the user when there is no printer or no level to print, once for a whole choice.
+  bool readyToPrint();
+  std::vector<int> chosenLevels() const;
 
   AppContext& context_;
   Hooks hooks_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QString titleOr(const QString& title) {
@@ -19,4 +20,15 @@ bool QtMessageBoxes::confirm(const QString& text, const QString& title) {
   QMessageBox box(QMessageBox::NoIcon, titleOr(title), text,
                   QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
   return box.exec() == QMessageBox::Ok;
+}
+
+bool QtMessageBoxes::askYesNo(const QString& text, const QString& title) {
+  QMessageBox box(QMessageBox::NoIcon, titleOr(title), text, QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  // Qt's own captions are English without a translator; the school reads Japanese.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }

@@ -321,7 +321,7 @@ bool FrmTimeData::saveCriteria() {
 
 void FrmTimeData::command4Click() {
   if (grid_.changed() &&
-      context_.services.boxes.confirm(QStringLiteral("データが変更されています。記録しますか？"), kAttention) &&
+      context_.services.boxes.askYesNo(QStringLiteral("データが変更されています。記録しますか？"), kAttention) &&
       !saveCriteria())
     return;  // stay with the edits rather than lose them
   showBusy(true);

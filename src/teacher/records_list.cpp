@@ -26,8 +26,7 @@ QString rightAligned(const QString& text, int width) {
 }  // namespace
 
 int browserGradeIndex(const QDate& today, const Value& schoolYearStartMonth, int birthYear) {
-  if (today.month() < schoolYearStartMonth.toNumber()) return today.year() - 1 - birthYear - 6 - 1;
-  return today.year() - birthYear - 6;
+  return gradeNumber(schoolYearOn(today, schoolYearStartMonth), birthYear);
 }
 
 QString browserGradeText(int index) {

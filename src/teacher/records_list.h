@@ -14,8 +14,8 @@ struct AppState;
 class Clock;
 class Pause;
 
-// The grade of this screen runs one year behind the name screen's in the months before the school
-// year starts; 0..10 give "幼３" to "高１", any other index no text.
+// The grade the name screen gives the pupil on that day; 0..10 give "幼３" to "高１", any other index
+// no text.
 int browserGradeIndex(const QDate& today, const Value& schoolYearStartMonth, int birthYear);
 QString browserGradeText(int index);
 

@@ -49,12 +49,14 @@ struct WholeCycle : ::testing::Test {
     QTest::mouseClick(widget, Qt::LeftButton);
   }
 
-  // Answers every problem of the running drill correctly, a few seconds each.
+  // Answers every problem of the running drill correctly, a few seconds each, the drill clock
+  // ticking before each answer.
   void answerEveryProblem(int secondsEach, int wrongFirst = 0) {
     for (int guard = 0; guard < 200 && app.current() == screens::kDrill; ++guard) {
       auto* drill = app.screen<MainFrm>(screens::kDrill);
       const int product = drill->qLabel1->text().toInt() * drill->qlabel2->text().toInt();
       app.clock.advanceSeconds(secondsEach);
+      drill->sTimer1Tick();  // the pupil sees the drill clock move on
       if (wrongFirst > 0) {
         --wrongFirst;
         type(QString::number(product + 1));

@@ -8,6 +8,7 @@
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "core/results_file.h"
+#include "teacher/records_list.h"
 #include "platform/file_error.h"
 #include "platform/record_file.h"
 #include "support/fakes.h"
@@ -68,6 +69,28 @@ TEST_F(ResultsFixture, AppendResultWritesTheRunOfTheSharedState) {
   EXPECT_EQ(records[0].runTime, 85);
   EXPECT_EQ(records[0].schoolCode, "12345");
   EXPECT_EQ(records[1].schoolCode, "     ");
+}
+
+// Other computers list the field as the clock time: 12:34:59.6 is 12:34:59, never 12:35:00, and a run
+// recorded a moment before midnight keeps the date it was run on.
+TEST_F(ResultsFixture, TheTimeOfDayIsStoredInWholeSecondsFromTheSameReadingAsTheDate) {
+  const struct {
+    QTime at;
+    int seconds;
+    const char* listed;  // as the records browser lists it
+  } cases[] = {{QTime(12, 34, 59, 600), 12 * 3600 + 34 * 60 + 59, "12:34:59"},
+               {QTime(23, 59, 59, 999), 86399, "23:59:59"},
+               {QTime(0, 0, 0, 400), 0, "0:00:00"}};
+  s.currentPupilNo = 1;
+  s.currentLevel = 1;
+  for (const auto& c : cases) {
+    clock.set(QDate(2026, 12, 9), c.at);
+    appendResult(s, clock);
+    const ResultRecord r = inst.readResults().back();
+    EXPECT_EQ(r.date, dateNumberOf(QDate(2026, 12, 9)));
+    EXPECT_DOUBLE_EQ(r.timeOfDay * 86400, c.seconds) << c.listed;
+    EXPECT_EQ(listTimeOfDayText(r.timeOfDay).trimmed(), QString::fromLatin1(c.listed));
+  }
 }
 
 TEST_F(ResultsFixture, AppendingAfterATrailingPartialRecordKeepsTheRecordsAligned) {

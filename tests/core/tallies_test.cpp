@@ -48,9 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         PointsCase{"FactorZero", 60, 0, 0, 0},
         // A slow run must never outscore a quicker one, however long the pass time.
         PointsCase{"FourDigitRunTime", 2000, 1, 1234, 7},
-        PointsCase{"PassTimeZeroScoresAsAtThePassTime", 0, 1, 45, 5},
+        // A level without a pass time scores nothing, so it can neither clear nor bar a level.
+        PointsCase{"PassTimeZeroScoresNothing", 0, 1, 45, 0},
+        PointsCase{"PassTimeZeroInstantRun", 0, 1, 0, 0},
         PointsCase{"PassTimeZeroTimedOut", 0, 1, 99999, 0},
-        PointsCase{"NegativePassTime", -60, 1.5f, 45, 7},
+        PointsCase{"NegativePassTimeScoresNothing", -60, 1.5f, 45, 0},
         PointsCase{"DamagedNegativeRunTimeScoresAsInstant", 60, 1, -500, 55},
         PointsCase{"AbsurdFactorStaysBounded", 60, 1e12f, 0, 100000}),
     [](const auto& info) { return std::string(info.param.name); });

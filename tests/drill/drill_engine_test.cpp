@@ -357,16 +357,37 @@ TEST(DrillClock, CompletedRunIsNotTimedOutAfterwards) {
   EXPECT_FALSE(drill.engine.beginFinish());
 }
 
-TEST(DrillClock, RunTimeKeepsAPenaltyGivenSinceTheLastTick) {
-  Drill drill(3);
-  for (int i = 0; i < 14; ++i) drill.answerRight();
-  drill.tickAt(5000);
-  drill.clock.advanceMs(300);
-  drill.answerWrong();  // 11 x 15 at 5.3 s
-  drill.clock.advanceMs(300);
-  drill.answerRight();  // its retry, the fifteenth correct answer, at 5.6 s
-  ASSERT_EQ(drill.view.finishes, 1);
-  EXPECT_EQ(drill.state->runTime, 16);
+TEST(DrillClock, RunTimeIsTheClockThePupilSawPlusPenaltiesSinceItsLastTick) {
+  // Level 3 needs 15 correct answers; the last Space comes at lastSpaceMs.
+  const struct {
+    const char* what;
+    qint64 lastTickMs;  // -1: the run ends before the clock's first tick
+    int wrongBeforeTick;
+    int wrongAfterTick;
+    qint64 lastSpaceMs;
+    int runTime;
+  } cases[] = {
+      {"last Space 0.7 s after a tick", 5000, 0, 0, 5700, 5},
+      {"last Space just before the next tick", 59000, 0, 0, 59999, 59},
+      {"penalty between the last tick and the last Space", 5000, 0, 1, 5600, 15},
+      {"two penalties after the last tick", 5000, 0, 2, 5900, 25},
+      {"penalty before the last tick counted once", 5000, 1, 0, 5700, 15},
+      {"no tick at all", -1, 0, 0, 800, 0},
+      {"no tick, one penalty", -1, 0, 1, 900, 10},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Drill drill(3);
+    for (int i = 0; i < c.wrongBeforeTick; ++i) drill.answerWrong();
+    for (int i = 0; i < 14; ++i) drill.answerRight();
+    if (c.lastTickMs >= 0) drill.tickAt(c.lastTickMs);
+    for (int i = 0; i < c.wrongAfterTick; ++i) drill.answerWrong();
+    drill.clock.advanceMs(drill.startTicks + c.lastSpaceMs - drill.clock.ticksMs());
+    drill.answerRight();
+    while (drill.view.finishes == 0) drill.answerRight();  // the retries of the missed ones
+    EXPECT_EQ(drill.state->runTime, c.runTime);
+    EXPECT_EQ(drill.state->elapsedSeconds, c.runTime);
+  }
 }
 
 TEST(DrillStatus, TimeLimitAndBarScaleFollowTheLowestTime) {

@@ -134,9 +134,22 @@ TEST_F(ChartPanelTest, WithoutAPrinterNothingIsPrintedAndThePupilIsTold) {
   EXPECT_EQ(app.boxes.shown.size(), 2u);
 }
 
+TEST_F(ChartPanelTest, WithoutALevelNothingIsPrintedAndTheUserIsToldOnce) {
+  chooseLevels({});
+  panel->Command21[1]->click();
+  panel->showOtherPupils();
+  panel->List2->item(0)->setSelected(true);
+  panel->List2->item(1)->setSelected(true);
+  panel->Command24[1]->click();
+  EXPECT_FALSE(QFile::exists(printed(1)));
+  ASSERT_EQ(app.boxes.shown.size(), 2u);  // once for the pupil's print, once for the whole choice
+  for (const auto& shown : app.boxes.shown) EXPECT_EQ(shown.text, QStringLiteral("印刷するレベルを選んで下さい。"));
+}
+
 TEST_F(ChartPanelTest, AJobThatFailsIsReportedAndThePanelStaysUsable) {
   RefusingPrinter refusing;
   app.context.services.printer = &refusing;
+  chooseLevels({3});
   panel->Command21[1]->click();
   ASSERT_EQ(app.boxes.shown.size(), 1u);
   EXPECT_TRUE(app.boxes.shown[0].text.startsWith(QStringLiteral("印刷できませんでした")));

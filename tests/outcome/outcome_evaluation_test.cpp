@@ -90,6 +90,14 @@ TEST_F(Outcome, PointsTextWritesTheFactorAsTheTeacherTypedIt) {
   }
 }
 
+TEST_F(Outcome, ALevelWithoutAPassTimeScoresNothing) {
+  for (int passTime : {0, -60}) {
+    s.passTime[kLevel] = passTime;
+    s.runTime = 20;
+    EXPECT_EQ(evaluateOutcome(s).pointsText, QStringLiteral("獲得ポイント：0点×1.5→0点")) << passTime;
+  }
+}
+
 TEST_F(Outcome, RunWithoutATimeShowsNoRecord) {
   for (int runTime : {99998, 99999}) {
     s.runTime = runTime;

@@ -86,8 +86,15 @@ class ScriptedMessageBoxes final : public MessageBoxes {
     shown.push_back({text, title});
     return confirmAnswer;
   }
+  bool askYesNo(const QString& text, const QString& title) override {
+    if (!realQuestions) return confirm(text, title);
+    shown.push_back({text, title});
+    return QtMessageBoxes().askYesNo(text, title);
+  }
   std::vector<Shown> shown;
   bool confirmAnswer = true;
+  // Yes/No questions come up as the real modal box, for a test that answers it with keys and clicks.
+  bool realQuestions = false;
 };
 
 // Records the pauses asked for and moves the fake clock on by them; a test can act during a pause.

@@ -46,13 +46,24 @@ void TempInstallation::writePathFile(const QString& dataRootField) const {
              QStringLiteral("h"), QStringLiteral("i")});
 }
 
+namespace {
+QStringList commonDataLines(const QString& schoolLine, int startMonth, int rosterSetting,
+                            const QString& passwordField) {
+  return {QString::number(startMonth), QStringLiteral("\"%1\"").arg(schoolLine),
+          QString::number(rosterSetting), QStringLiteral("0"), QStringLiteral("0"), passwordField,
+          QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+}
+}  // namespace
+
 void TempInstallation::writeCommonData(const QString& schoolLine, int startMonth, int rosterSetting,
                                        const QString& password) const {
   writeText(QStringLiteral("data/共通データ.txt"),
-            {QString::number(startMonth), QStringLiteral("\"%1\"").arg(schoolLine),
-             QString::number(rosterSetting), QStringLiteral("0"), QStringLiteral("0"),
-             QStringLiteral("\"%1\"").arg(password), QStringLiteral("0"), QStringLiteral("0"),
-             QStringLiteral("0"), QStringLiteral("0")});
+            commonDataLines(schoolLine, startMonth, rosterSetting, QStringLiteral("\"%1\"").arg(password)));
+}
+
+void TempInstallation::writeCommonDataWithPasswordField(const QString& passwordField) const {
+  writeText(QStringLiteral("data/共通データ.txt"),
+            commonDataLines(QStringLiteral("12345テスト塾"), 4, 0, passwordField));
 }
 
 void TempInstallation::writeCriteria(const QStringList& levelLines) const {

@@ -33,6 +33,8 @@ class TempInstallation {
   void writeCommonData(const QString& schoolLine = QStringLiteral("12345テスト塾"),
                        int startMonth = 4, int rosterSetting = 0,
                        const QString& password = QStringLiteral("pass")) const;
+  // The same with the password field written exactly as given, quotes and all.
+  void writeCommonDataWithPasswordField(const QString& passwordField) const;
   // One criteria line per level: 12 fields.
   void writeCriteria(const QStringList& levelLines) const;
   // 25 levels with pass time 60, lowest 120, 100 points and 5 runs to clear, factor 1, no bans,

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -283,6 +285,36 @@ TEST_F(CriteriaEditor, BackAsksOnlyWhenSomethingChangedAndSavesOnYes) {
     EXPECT_EQ(fileBytes() != criteriaBytes(levelLines()), c.saved);
     EXPECT_EQ(app.current(), screens::kStudentMenu);
     EXPECT_FALSE(app.navigator.isLoaded(screens::kCriteriaEditor));
+    app.navigator.unloadAll();
+    app.navigator.collectUnloaded();
+  }
+}
+
+// The real question box, answered as a teacher would: はい saves, いいえ and Escape leave unsaved.
+TEST_F(CriteriaEditor, BackAsksWithYesAndNoAndEscapeMeansNo) {
+  enum class Answer { Yes, No, Escape };
+  for (Answer answer : {Answer::Yes, Answer::No, Answer::Escape}) {
+    SCOPED_TRACE(int(answer));
+    app.installation.writeCriteria(levelLines());
+    app.boxes.realQuestions = true;
+    open();
+    moveTo(1, 1);
+    type(u"5"_qs);
+    QStringList captions;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* button : box->buttons()) captions.append(button->text());
+      if (answer == Answer::Escape)
+        QTest::keyClick(box, Qt::Key_Escape);
+      else
+        box->button(answer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    click(editor->Command4);
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{u"いいえ"_qs, u"はい"_qs}));
+    EXPECT_EQ(fileBytes() != criteriaBytes(levelLines()), answer == Answer::Yes);
+    EXPECT_EQ(app.current(), screens::kStudentMenu);
     app.navigator.unloadAll();
     app.navigator.collectUnloaded();
   }

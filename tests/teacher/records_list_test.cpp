@@ -74,16 +74,18 @@ TEST_F(ListFixture, NameGradeAndSchoolEndings) {
   }
 }
 
-TEST(BrowserGrade, RunsOneYearBehindTheNameScreenBeforeTheSchoolYearStarts) {
+TEST(BrowserGrade, IsTheNameScreensGradeBeforeAndAfterTheSchoolYearStarts) {
   struct Case {
     QDate today;
     int birthYear;
     QString grade;
   };
   const Case cases[] = {
-      {QDate(2010, 3, 10), 2002, u"幼３"_qs},  // the name screen says 小1 here
+      {QDate(2010, 3, 10), 2002, u"小１"_qs},  // still the school year that began in 2009
+      {QDate(2010, 1, 5), 2003, u"幼３"_qs},
       {QDate(2010, 4, 10), 2002, u"小２"_qs},
       {QDate(2010, 4, 10), 1994, u"高１"_qs},
+      {QDate(2010, 3, 10), 1993, u"高１"_qs},
       {QDate(2010, 4, 10), 1993, QString()},
       {QDate(2010, 4, 10), 2005, QString()},  // index -1
   };

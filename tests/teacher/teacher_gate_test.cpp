@@ -44,3 +44,39 @@ TEST(TeacherGate, TheRightPasswordOpensTheScreenOfTheButtonInPlaceOfTheMenu) {
     }
   }
 }
+
+// The password is the text written in the common data file, quoted or not; typed exactly, it opens.
+TEST(TeacherGate, ThePasswordIsTheTextAsWrittenInTheFile) {
+  const struct {
+    QString field;
+    QString typed;
+    bool opens;
+  } cases[] = {
+      {u"0123"_qs, u"0123"_qs, true},
+      {u"0123"_qs, u"123"_qs, false},
+      {u"\"0123\""_qs, u"0123"_qs, true},
+      {u"1.50"_qs, u"1.50"_qs, true},
+      {u"1.50"_qs, u"1.5"_qs, false},
+      {u"1234567890123456"_qs, u"1234567890123456"_qs, true},
+      {u"abc"_qs, u"abc"_qs, true},
+      {u"abc"_qs, u"ABC"_qs, false},
+      {u"\"abc\""_qs, u"abc"_qs, true},
+      {u"\"\""_qs, QString(), true},
+      {u"\"\""_qs, u"0"_qs, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE((c.field + QStringLiteral(" typed ") + c.typed).toStdString());
+    TestApp app;
+    app.installation.writeResults({});
+    app.installation.writeCommonDataWithPasswordField(c.field);
+    app.loadInstallation();
+    app.choosePupil(3);
+    app.navigator.show(screens::kStudentMenu);
+    auto* menu = app.screen<seisekitime1>(screens::kStudentMenu);
+    click(menu->Command8);
+    menu->Text3->setText(c.typed);
+    click(menu->Command10[0]);
+    EXPECT_EQ(app.current(), c.opens ? screens::kRecordsBrowser : screens::kStudentMenu);
+    app.navigator.collectUnloaded();
+  }
+}
