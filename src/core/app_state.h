@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/answer_record.h"
 #include "core/value.h"
 
 constexpr int kMaxLevel = 35;     // per-level arrays hold levels 0..35; 0 is no level
@@ -121,6 +122,8 @@ struct AppState {
 
   // Run in progress
   int runTime = 0;
+  // Every answer of the run being drilled, in the order given.
+  std::vector<AnswerRecord> runAnswers;
   int elapsedSeconds = 0;
   double runStartTime = 0;
   int timeLimit = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/answer_log.h"
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "platform/clock.h"
@@ -23,7 +24,7 @@ QString writeFailure(const QString& path, const RecordFile& file) {
 }
 }  // namespace
 
-void appendResult(AppState& state, const Clock& clock) {
+ResultRecord appendResult(AppState& state, const Clock& clock) {
   const QString path = resultsPath(state);
   RecordFile file;
   if (file.open(path) != RecordFile::Status::Ok) throw FileError(writeFailure(path, file));
@@ -48,6 +49,7 @@ void appendResult(AppState& state, const Clock& clock) {
     throw FileError(writeFailure(path, file));
   file.unlock();
   file.close();
+  return record;
 }
 
 void recordRun(AppState& state, const Clock& clock, int level) {
@@ -62,7 +64,9 @@ void recordRun(AppState& state, const Clock& clock, int level) {
     state.newRecord[0] = 1;
     state.personalBest(level, p) = t;
   }
-  appendResult(state, clock);
+  const ResultRecord written = appendResult(state, clock);
+  const QString logFailure = appendAnswers(state, written, state.runAnswers);
+  if (!logFailure.isEmpty()) qWarning("answer log not written: %s", qPrintable(logFailure));
   if (state.levelBest[level] > t) {
     state.levelBest[level] = t;
     state.newRecord[1] = 1;

@@ -22,11 +22,13 @@ QString resultsCopyPath(const AppState& state);
 QString leftoverCopyNotice(const AppState& state);
 
 // Appends one record of the run in the shared state (today, now, currentPupilNo, currentLevel,
-// runTime, schoolCode) while holding the whole-file write lock. Any failure is a FileError.
-void appendResult(AppState& state, const Clock& clock);
+// runTime, schoolCode) while holding the whole-file write lock and returns it as written. Any failure
+// is a FileError.
+ResultRecord appendResult(AppState& state, const Clock& clock);
 
 // The one way a run is recorded: sets clearedBefore from the tallies as they stood before the run,
-// the newRecord flags and the bests in memory, and appends the record.
+// the newRecord flags and the bests in memory, and appends the record, then the run's answers to the
+// answer log (a log that cannot be written stops nothing).
 void recordRun(AppState& state, const Clock& clock, int level);
 
 // Reads the newest 20000 records into the result slots and works out personalBest and levelBest.

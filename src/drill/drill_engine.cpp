@@ -21,6 +21,7 @@ void DrillEngine::初期設定() {
   s.runEnding = {0, 0};
   s.lastJudgement = 0;
   typed_.clear();
+  s.runAnswers.clear();
   s.elapsedSeconds = 0;
   // A stray huge lowest time in the criteria table must not wrap the limit round to a negative one.
   s.timeLimit = int(std::clamp<qint64>(5 * qint64(s.lowestTime[s.currentLevel]), INT_MIN, INT_MAX));
@@ -68,6 +69,7 @@ void DrillEngine::問題作成表示() {
   }
   const Problem problem = table_[currentIndex_];
   view_.showProblem(problem.multiplicand, problem.multiplier);
+  shownAtMs_ = clock_.ticksMs();
   correctAnswer_ = problem.answer();
   view_.showRetrying(retrying_);
 }
@@ -119,9 +121,27 @@ void DrillEngine::判定() {
   s.lastJudgement = leadingNumber(typed_) == correctAnswer_ ? 1 : 2;
 }
 
+void DrillEngine::keepAnswer(bool right) {
+  const Problem problem = table_[currentIndex_];
+  AnswerRecord answer;
+  answer.pupilNo = int16_t(state_.currentPupilNo);
+  answer.level = int16_t(state_.currentLevel);
+  answer.multiplicand = uint8_t(problem.multiplicand);
+  answer.multiplier = uint8_t(problem.multiplier);
+  answer.result = !right        ? AnswerRecord::Result::Wrong
+                  : retrying_   ? AnswerRecord::Result::RightOnRetry
+                                : AnswerRecord::Result::Right;
+  answer.answerMs = int32_t(std::clamp<qint64>(clock_.ticksMs() - shownAtMs_, 0, INT32_MAX));
+  // Only digits, signs and points can be typed, at most three of them.
+  const bool readable = std::any_of(typed_.begin(), typed_.end(), [](QChar c) { return c.isDigit(); });
+  answer.typed = readable ? int16_t(std::clamp(roundToInt(leadingNumber(typed_)), -1, 999)) : int16_t(-1);
+  state_.runAnswers.push_back(answer);
+}
+
 void DrillEngine::判定後処理() {
   AppState& s = state_;
   if (runIsOver()) return;
+  keepAnswer(s.lastJudgement == 1);
   if (s.lastJudgement == 1) {
     s.lastJudgement = 0;
     view_.playCorrectCue();

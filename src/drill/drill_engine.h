@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
+#include "core/answer_record.h"
 #include "drill/level_plan.h"
 
 struct AppState;
@@ -65,6 +67,8 @@ class DrillEngine {
   int problemTotal() const { return problemTotal_; }
 
  private:
+  // Keeps the answer just judged in the run's answers, timed from its problem being shown.
+  void keepAnswer(bool right);
   void endCompletedRun();
   bool runIsOver() const;
   void nextSequentialIndex();
@@ -92,4 +96,6 @@ class DrillEngine {
   // halves exact.
   qint64 startTicksMs_ = 0;
   int penaltiesSinceTick_ = 0;
+  // When the current problem appeared, after any cue and confirmation before it.
+  qint64 shownAtMs_ = 0;
 };

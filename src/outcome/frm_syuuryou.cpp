@@ -5,10 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "core/app_state.h"
 #include "core/level_catalogue.h"
 #include "core/screen_names.h"
 #include "core/tallies.h"
+#include "outcome/answer_review.h"
 #include "outcome/outcome_backdrop.h"
 #include "outcome/outcome_evaluation.h"
 #include "platform/fonts.h"
@@ -21,6 +24,15 @@ constexpr int kColumnWidth = 9000;
 const QColor kInk(20, 40, 90);
 const QColor kCelebration(210, 40, 50);
 const QColor kClear(230, 110, 0);
+// The review of the answers stands in the margins beside the card, so it covers none of its texts.
+constexpr int kSidePanelWidth = 2050;
+constexpr int kSidePanelTop = 1600;
+constexpr int kLeftPanelLeft = 160;
+constexpr int kRightPanelLeft = TwipsGeometry::kCanvasWidth - kSidePanelWidth - 160;
+constexpr double kSidePanelPoints = 12;
+constexpr int kSidePanelLineTwips = 340;
+// More missed problems than this are summed up in one line.
+constexpr int kMissedShown = 10;
 }  // namespace
 
 FrmSyuuryou::FrmSyuuryou(AppContext& context) : Screen(screens::kOutcome), context_(context) {
@@ -64,6 +76,9 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context) : Screen(screens::kOutcome), conte
   pictureLayout->addWidget(Label1);
   Picture1->hide();
 
+  missedPanel = addSidePanel(kLeftPanelLeft);
+  slowestPanel = addSidePanel(kRightPanelLeft);
+
   Command4 = addButton(QStringLiteral("メニューへ"), 3480);
   Command5 = addButton(QStringLiteral("もう一度"), 7980);
   QObject::connect(Command4, &QPushButton::clicked, this, [this] { command4Click(); });
@@ -80,6 +95,43 @@ QLabel* FrmSyuuryou::addLabel(int top, int height, double points, const QColor& 
   place(label, kColumnLeft, top, kColumnWidth, height);
   setFontPoints(label, points);
   return label;
+}
+
+QLabel* FrmSyuuryou::addSidePanel(int left) {
+  auto* panel = new QLabel(this);
+  panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  panel->setWordWrap(true);
+  panel->setStyleSheet(QStringLiteral("color: %1; background: rgba(255, 255, 255, 215); border-radius: 8px; "
+                                      "padding: 6px;")
+                           .arg(kInk.name()));
+  setFontPoints(panel, kSidePanelPoints);
+  panel->hide();
+  return panel;
+}
+
+void FrmSyuuryou::showSidePanel(QLabel* panel, int left, const QStringList& lines) {
+  panel->setText(lines.join(u'\n'));
+  // As tall as its wrapped lines need at the screen's scale, which applies to the font as well.
+  place(panel, left, kSidePanelTop, kSidePanelWidth, kSidePanelLineTwips);
+  const int neededPixels = panel->heightForWidth(panel->width());
+  place(panel, left, kSidePanelTop, kSidePanelWidth, int(std::ceil(neededPixels / geometryScale().scale())));
+  panel->setVisible(!lines.isEmpty());
+}
+
+void FrmSyuuryou::showAnswerReview() {
+  const AnswerReview review = reviewAnswers(context_.state.runAnswers);
+  QStringList missed;
+  if (!review.praise.isEmpty()) {
+    missed << review.praise;
+  } else if (!review.missed.isEmpty()) {
+    missed << QStringLiteral("まちがえた問題") << review.missed.mid(0, kMissedShown);
+    if (review.missed.size() > kMissedShown)
+      missed << QStringLiteral("ほか%1問").arg(review.missed.size() - kMissedShown);
+  }
+  showSidePanel(missedPanel, kLeftPanelLeft, missed);
+  QStringList slowest;
+  if (!review.slowest.isEmpty()) slowest << QStringLiteral("時間がかかった問題") << review.slowest;
+  showSidePanel(slowestPanel, kRightPanelLeft, slowest);
 }
 
 QPushButton* FrmSyuuryou::addButton(const QString& caption, int left) {
@@ -116,6 +168,7 @@ void FrmSyuuryou::evaluate() {
   Label16->setText(outcome.levelName);
   Label13->setText(outcome.levelRunText);
   Label14->setText(outcome.todayRunText);
+  showAnswerReview();
   repaint();
 
   if (!outcome.message.isEmpty()) {

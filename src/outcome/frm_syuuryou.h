@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 
 #include "core/app_context.h"
@@ -42,6 +43,8 @@ class FrmSyuuryou : public Screen {
   QLabel* Label2;   // "このレベルクリア"
   QFrame* Picture1;
   QLabel* Label1;   // "目標レベルクリア。おめでとう！"
+  QLabel* missedPanel;   // the problems answered wrong, or a word of praise
+  QLabel* slowestPanel;  // the three slowest right answers
   QPushButton* Command4;
   QPushButton* Command5;
   QTimer Timer1;
@@ -49,6 +52,9 @@ class FrmSyuuryou : public Screen {
  private:
   QLabel* addLabel(int top, int height, double points, const QColor& colour);
   QPushButton* addButton(const QString& caption, int left);
+  QLabel* addSidePanel(int left);
+  void showSidePanel(QLabel* panel, int left, const QStringList& lines);
+  void showAnswerReview();
   void play(OutcomeCue cue);
 
   AppContext& context_;

@@ -30,9 +30,13 @@ class RecordingView final : public DrillView {
   void showElapsed(int seconds) override { elapsed = seconds; }
   void showElapsedBar(double width) override { barWidth = width; }
   void repaintNow() override {}
-  void playCorrectCue() override { cues.push_back("correct"); }
+  void playCorrectCue() override {
+    cues.push_back("correct");
+    if (clock) clock->advanceMs(cueMs);
+  }
   void playWrongCue() override {
     cues.push_back("wrong");
+    if (clock) clock->advanceMs(cueMs);
     if (duringWrongCue) duringWrongCue();
   }
   void playWarningCue() override { cues.push_back("warning"); }
@@ -45,6 +49,9 @@ class RecordingView final : public DrillView {
   }
 
   DrillEngine* engine = nullptr;
+  // A cue lasts this long on the clock, when set: the engine plays cues to their end.
+  FakeClock* clock = nullptr;
+  qint64 cueMs = 0;
   std::vector<Problem> problems;
   std::vector<bool> retrying;
   std::vector<int> remaining;
@@ -388,6 +395,71 @@ TEST(DrillClock, RunTimeIsTheClockThePupilSawPlusPenaltiesSinceItsLastTick) {
     EXPECT_EQ(drill.state->runTime, c.runTime);
     EXPECT_EQ(drill.state->elapsedSeconds, c.runTime);
   }
+}
+
+// Each answer is timed from its problem appearing to its Space; the cue after it and the pupil's
+// reading of a shown answer before "++" belong to no answer.
+TEST(DrillAnswers, EachAnswerIsKeptWithItsOwnTimeAndResult) {
+  Drill drill(3);
+  drill.view.clock = &drill.clock;
+  drill.view.cueMs = 700;
+  auto after = [&](qint64 ms) { drill.clock.advanceMs(ms); };
+
+  after(1500);
+  drill.answerRight();  // 11 x 11
+  after(2300);
+  drill.answer(u"122"_qs);  // 11 x 12, wrong
+  after(3000);              // reads the right answer
+  drill.type(u"++"_qs);
+  after(1200);
+  drill.answer(QString());  // 11 x 13, nothing typed
+  drill.type(u"++"_qs);
+  after(400);
+  drill.answerRight();  // 11 x 14
+  after(600);
+  drill.answerRight();  // 11 x 15
+  after(1800);
+  drill.answerRight();  // retry of 11 x 12
+  after(900);
+  drill.answerRight();  // retry of 11 x 13
+
+  using R = AnswerRecord::Result;
+  const struct {
+    int multiplier;
+    R result;
+    int ms;
+    int typed;
+  } expected[] = {{11, R::Right, 1500, 121}, {12, R::Wrong, 2300, 122},       {13, R::Wrong, 1200, -1},
+                  {14, R::Right, 400, 154},  {15, R::Right, 600, 165},         {12, R::RightOnRetry, 1800, 132},
+                  {13, R::RightOnRetry, 900, 143}};
+  const auto& kept = drill.state->runAnswers;
+  ASSERT_EQ(kept.size(), std::size(expected));
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(kept[i].multiplicand, 11);
+    EXPECT_EQ(kept[i].multiplier, expected[i].multiplier);
+    EXPECT_EQ(kept[i].result, expected[i].result);
+    EXPECT_EQ(kept[i].answerMs, expected[i].ms);
+    EXPECT_EQ(kept[i].typed, expected[i].typed);
+    EXPECT_EQ(kept[i].level, 3);
+  }
+}
+
+TEST(DrillAnswers, ATimedOutRunKeepsTheAnswersGivenAndANewRunStartsEmpty) {
+  Drill drill(3, 2);  // a limit of 10 s
+  drill.clock.advanceMs(3000);
+  drill.answerRight();
+  drill.clock.advanceMs(4000);
+  drill.answerWrong();
+  drill.tickAt(10000);
+  ASSERT_EQ(drill.state->timedOut, 1);
+  drill.answerRight();  // too late: ignored
+  ASSERT_EQ(drill.state->runAnswers.size(), 2u);
+  EXPECT_EQ(drill.state->runAnswers[1].result, AnswerRecord::Result::Wrong);
+  EXPECT_EQ(drill.state->runAnswers[1].answerMs, 4000);
+
+  drill.engine.初期設定();
+  EXPECT_TRUE(drill.state->runAnswers.empty());
 }
 
 TEST(DrillStatus, TimeLimitAndBarScaleFollowTheLowestTime) {

@@ -138,3 +138,47 @@ TEST_F(OutcomeFlow, TimedOutOnAnOverPractisedLevelOffersOnlyTheMenu) {
 }
 
 }  // namespace
+
+// The review stands beside the card from the first moment, covering no text and no button.
+TEST_F(OutcomeFlow, TheMissedAndSlowestProblemsShowAtOnceBesideTheCard) {
+  app.installation.writeResults({});
+  AnswerRecord wrong;
+  wrong.multiplicand = 12;
+  wrong.multiplier = 17;
+  wrong.result = AnswerRecord::Result::Wrong;
+  wrong.answerMs = 3000;
+  AnswerRecord right = wrong;
+  right.result = AnswerRecord::Result::RightOnRetry;
+  right.answerMs = 2400;
+  app.state->runAnswers = {wrong, right};
+  FrmSyuuryou* outcome = finishRun(kLevel, 70);
+  ASSERT_NE(outcome, nullptr);
+
+  ASSERT_TRUE(outcome->missedPanel->isVisible());
+  EXPECT_TRUE(outcome->missedPanel->text().contains(u"12×17=204"_qs));
+  ASSERT_TRUE(outcome->slowestPanel->isVisible());
+  EXPECT_TRUE(outcome->slowestPanel->text().contains(u"12×17=204 2.4秒"_qs));
+  EXPECT_TRUE(outcome->Timer1.isActive());  // the buttons come as before
+  if (qEnvironmentVariableIsSet("KAKEDORI_SHOT")) outcome->grab().save(qEnvironmentVariable("KAKEDORI_SHOT"));
+
+  outcome->timer1Tick();
+  const QWidget* card[] = {outcome->Label15, outcome->Label16, outcome->Label17, outcome->Label18,
+                           outcome->Label19, outcome->Label13, outcome->Label14, outcome->Label20,
+                           outcome->Label2,  outcome->Picture1, outcome->Command4, outcome->Command5};
+  for (const QWidget* panel : {static_cast<QWidget*>(outcome->missedPanel), static_cast<QWidget*>(outcome->slowestPanel)}) {
+    EXPECT_TRUE(outcome->rect().contains(panel->geometry()));
+    for (const QWidget* w : card) EXPECT_FALSE(panel->geometry().intersects(w->geometry())) << static_cast<const void*>(w);
+  }
+}
+
+TEST_F(OutcomeFlow, ARunWithoutAMistakeShowsOneLineOfPraise) {
+  app.installation.writeResults({});
+  AnswerRecord right;
+  right.multiplicand = 11;
+  right.multiplier = 3;
+  right.answerMs = 800;
+  app.state->runAnswers = {right};
+  FrmSyuuryou* outcome = finishRun(kLevel, 70);
+  ASSERT_NE(outcome, nullptr);
+  EXPECT_EQ(outcome->missedPanel->text(), u"まちがいなし！この調子でがんばろう。"_qs);
+}
