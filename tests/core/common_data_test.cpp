@@ -93,7 +93,6 @@ TEST(LoadCommonData, AMissingOrShortFileStopsWithAMessageNamingItAndCreatesNothi
       {"missing common data", u"data/共通データ.txt"_qs, {}},
       {"short common data", u"data/共通データ.txt"_qs, {u"4,\"x\",0,0,0"_qs}},
       {"missing criteria", u"data/prog/タイム回数データ.txt"_qs, {}},
-      {"short criteria line", u"data/prog/タイム回数データ.txt"_qs, {u"60,120,100"_qs}},
       {"missing sound table", u"data/音フォルダ/新音ファイル.txt"_qs, {}},
   };
   for (const auto& c : cases) {

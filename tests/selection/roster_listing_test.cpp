@@ -125,11 +125,12 @@ TEST_F(RosterTest, UnreadableRosterLeavesOnlyTheDashesLineAndTellsWhy) {
   EXPECT_EQ(l.lines, QStringList{kDashesLine});
   EXPECT_EQ(l.problem, QStringLiteral("名簿ファイルがありません\n") + state.dataRoot + kRosterFileName);
 
-  // A last line cut short keeps the complete lines before it.
-  installation.writeRoster({rosterLine(1, 2002, QStringLiteral("一郎")), QStringLiteral("2,2002,0")});
+  // A roster saved as UTF-16 ("Unicode text") cannot be read and is said so.
+  installation.writeBytes(QStringLiteral("data/新名簿.txt"), QByteArray("\xFF\xFE" "1\0,\0", 6));
   l = listing();
-  EXPECT_EQ(l.pupilNo, (std::vector<int>{0, 1}));
-  EXPECT_TRUE(l.problem.contains(QStringLiteral("名簿ファイル"))) << l.problem.toStdString();
+  EXPECT_EQ(l.lines, QStringList{kDashesLine});
+  EXPECT_TRUE(l.problem.contains(QStringLiteral("文字コードが読めません"))) << l.problem.toStdString();
+  EXPECT_TRUE(l.problem.contains(state.dataRoot + kRosterFileName)) << l.problem.toStdString();
 
   installation.writeRoster({});
   l = listing();
