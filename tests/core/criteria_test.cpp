@@ -149,3 +149,16 @@ TEST(Criteria, TheEditorsRowsReadAndWriteBackByteForByte) {
   EXPECT_EQ(readCriteriaRows(inst.criteriaPath())[1],
             (QStringList{u"30"_qs, u"40"_qs, u"100"_qs} + QStringList(9, QString())));
 }
+
+TEST(Criteria, ATableReadAsUtf8IsSavedBackInCp932) {
+  TempInstallation inst;
+  const QString text = criteriaHeadings().join(u',') + u",,,\n30,40,100,5,1.5,,,7,3,メモ\n"_qs;
+  inst.writeBytes(u"data/prog/"_qs + kCriteriaFileName, "\xEF\xBB\xBF" + text.toUtf8());
+  const QList<QStringList> rows = readCriteriaRows(inst.criteriaPath());
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[1][9], u"メモ"_qs);
+  writeCriteria(inst.criteriaPath(), rows);
+  QFile file(inst.criteriaPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), encodeCp932(criteriaHeadings().join(u',') + u",,,\r\n30,40,100,5,1.5,,,7,3,メモ,,\r\n"_qs));
+}
