@@ -7,6 +7,7 @@
 #include "core/folders.h"
 #include "core/sound_table.h"
 #include "platform/field_reader.h"
+#include "platform/resolve_file_name.h"
 #include "platform/text_codec.h"
 
 namespace {
@@ -35,7 +36,7 @@ void loadCommonData(AppState& state, const QString& programFolder) {
   state.appFolder = withSeparator(programPath);
 
   const QString pathFileFolder = QDir::cleanPath(state.appFolder + QStringLiteral(".."));
-  const QString pathFile = withSeparator(pathFileFolder) + kPathFileName;
+  const QString pathFile = resolveFileName(withSeparator(pathFileFolder), kPathFileName);
   {
     FieldReader reader(readTextFile(pathFile), pathFile);
     state.dataRoot = resolveDataRoot(reader.next(), pathFileFolder);
@@ -46,7 +47,7 @@ void loadCommonData(AppState& state, const QString& programFolder) {
     state.dataRoot = driveRoot + QStringLiteral("PR0093/ミナトなし/");
   }
 
-  const QString commonFile = state.dataRoot + kCommonDataFileName;
+  const QString commonFile = resolveFileName(state.dataRoot, kCommonDataFileName);
   {
     FieldReader reader(readTextFile(commonFile), commonFile);
     state.schoolYearStartMonth = nextValue(reader);

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "platform/field_reader.h"
 #include "platform/file_error.h"
+#include "platform/resolve_file_name.h"
 #include "platform/text_codec.h"
 
 const QStringList& criteriaHeadings() {
@@ -13,17 +14,29 @@ const QStringList& criteriaHeadings() {
   return kHeadings;
 }
 
-QString criteriaPath(const AppState& state) { return state.programDataFolder + kCriteriaFileName; }
+QString criteriaPath(const AppState& state) {
+  return resolveFileName(state.programDataFolder, kCriteriaFileName);
+}
+
+namespace {
+// The table's lines, the heading first and then one a level; blank lines after the last one hold no
+// level.
+QStringList criteriaLines(const QString& path) {
+  QStringList lines = textLines(readTextFile(path));
+  while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) lines.removeLast();
+  return lines;
+}
+}  // namespace
 
 void loadCriteria(AppState& state) {
-  const QString path = criteriaPath(state);
-  FieldReader reader(readTextFile(path), path);
-  auto nextValue = [&reader] {
-    const QString field = reader.next();
-    return Value::fromField(field, reader.lastWasQuoted());
-  };
-  for (int i = 0; !reader.atEnd(); ++i) {
+  const QStringList lines = criteriaLines(criteriaPath(state));
+  for (int i = 0; i < lines.size(); ++i) {
     if (i > kMaxLevel) break;  // the tables end at level 35; further lines are ignored
+    LineFields reader(lines[i]);
+    auto nextValue = [&reader] {
+      const QString field = reader.next();
+      return Value::fromField(field, reader.lastWasQuoted());
+    };
     state.passTime[i] = reader.nextInt();
     state.lowestTime[i] = reader.nextInt();
     state.clearPoints[i] = reader.nextInt();
@@ -40,9 +53,9 @@ void loadCriteria(AppState& state) {
 }
 
 QList<QStringList> readCriteriaRows(const QString& path) {
-  FieldReader reader(readTextFile(path), path);
   QList<QStringList> rows;
-  while (!reader.atEnd()) {
+  for (const QString& line : criteriaLines(path)) {
+    LineFields reader(line);
     QStringList row;
     for (int field = 0; field < kCriteriaFields; ++field) row.append(reader.next());
     rows.append(row);

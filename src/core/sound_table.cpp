@@ -4,6 +4,7 @@
 
 #include "core/app_state.h"
 #include "platform/field_reader.h"
+#include "platform/resolve_file_name.h"
 #include "platform/text_codec.h"
 
 QString soundGroupName(int group) {
@@ -18,7 +19,7 @@ QString soundGroupName(int group) {
 
 void loadSoundTable(AppState& state) {
   for (int g = 1; g <= 10; ++g) state.soundTable[g].name = soundGroupName(g);
-  const QString path = state.soundFolder + kSoundTableFileName;
+  const QString path = resolveFileName(state.soundFolder, kSoundTableFileName);
   FieldReader reader(readTextFile(path), path);
   while (!reader.atEnd()) {
     const QString field = reader.next();

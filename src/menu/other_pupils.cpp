@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "core/app_state.h"
-#include "platform/field_reader.h"
 #include "platform/file_error.h"
 #include "platform/text_codec.h"
 #include "selection/roster_file.h"
@@ -15,9 +14,7 @@ QStringList otherPupilLines(AppState& state, const QDate& today) {
   // The grade of the name screen, so that both screens call a pupil by the same school year.
   const int schoolYear = schoolYearOn(today, state.schoolYearStartMonth);
   try {
-    FieldReader reader(readTextFile(path), path);
-    while (!reader.atEnd()) {
-      const RosterLine line = readRosterLine(reader);
+    for (const RosterLine& line : readRosterLines(readTextFile(path))) {
       const int number = line.entry.number;
       const int birthYear = line.entry.birthYear;
       const QString name = line.entry.name.trimmed();

@@ -63,6 +63,33 @@ double FieldReader::nextNumber() { return fieldNumber(next()); }
 
 int FieldReader::nextInt() { return roundToInt(nextNumber()); }
 
+QStringList textLines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (!isLineEnd(text[i])) continue;
+    lines.append(text.mid(start, i - start));
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.append(text.mid(start));
+  return lines;
+}
+
+QString LineFields::next() {
+  if (reader_.atEnd()) {
+    lastQuoted_ = false;
+    return {};
+  }
+  QString field = reader_.next();
+  lastQuoted_ = reader_.lastWasQuoted();
+  return field;
+}
+
+double LineFields::nextNumber() { return fieldNumber(next()); }
+
+int LineFields::nextInt() { return roundToInt(nextNumber()); }
+
 double fieldNumber(const QString& field) {
   bool ok = false;
   const double value = field.trimmed().toDouble(&ok);

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/resolve_file_name.h"
+
 #include <algorithm>
 
 namespace {
@@ -44,7 +46,9 @@ SdlSoundPlayer::Sound* SdlSoundPlayer::decoded(const QString& wavPath) {
   SDL_AudioSpec spec;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(wavPath.toUtf8().constData(), &spec, &buffer, &length)) return nullptr;
+  const qsizetype slash = wavPath.lastIndexOf(u'/');
+  const QString file = resolveFileName(wavPath.left(slash + 1), wavPath.mid(slash + 1));
+  if (!SDL_LoadWAV(file.toUtf8().constData(), &spec, &buffer, &length)) return nullptr;
   Sound sound;
   sound.format = formatOf(spec);
   sound.samples = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(length));

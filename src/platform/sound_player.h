@@ -16,9 +16,10 @@ class SoundPlayer {
 
 // SDL2 audio. One device is opened on the first sound and kept open for the program's life:
 // opening and closing a device costs about half a second, which would land in a pupil's run time.
-// Each WAV is decoded once and kept, since the sound folder usually lies on a network share. A
-// sound is queued on the device and waited for its own length. SDL_AUDIODRIVER=dummy runs this same
-// path on a machine without sound.
+// Each WAV is decoded once and kept, since the sound folder usually lies on a network share; its
+// name is found whatever its case on that first reading (resolveFileName), so no later cue lists the
+// folder. A sound is queued on the device and waited for its own length. SDL_AUDIODRIVER=dummy runs
+// this same path on a machine without sound.
 class SdlSoundPlayer final : public SoundPlayer {
  public:
   SdlSoundPlayer() = default;

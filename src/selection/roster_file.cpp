@@ -7,6 +7,7 @@
 #include "core/app_state.h"
 #include "platform/field_reader.h"
 #include "platform/file_error.h"
+#include "platform/resolve_file_name.h"
 #include "platform/text_codec.h"
 
 namespace {
@@ -15,13 +16,14 @@ QString fixedWidth(const QString& text) {
 }
 
 // Birth years are 16-bit in the file; a wild value must not overflow the grade arithmetic.
-int birthYearField(FieldReader& reader) {
+int birthYearField(LineFields& reader) {
   return std::clamp(reader.nextInt(), int(std::numeric_limits<int16_t>::min()),
                     int(std::numeric_limits<int16_t>::max()));
 }
 }  // namespace
 
-RosterLine readRosterLine(FieldReader& reader) {
+RosterLine readRosterLine(const QString& text) {
+  LineFields reader(text);
   RosterLine line;
   line.entry.number = reader.nextInt();
   line.entry.birthYear = birthYearField(reader);
@@ -34,7 +36,14 @@ RosterLine readRosterLine(FieldReader& reader) {
   return line;
 }
 
-QString rosterPath(const AppState& state) { return state.dataRoot + kRosterFileName; }
+QList<RosterLine> readRosterLines(const QString& text) {
+  QList<RosterLine> lines;
+  for (const QString& line : textLines(text))
+    if (!line.trimmed().isEmpty()) lines.append(readRosterLine(line));
+  return lines;
+}
+
+QString rosterPath(const AppState& state) { return resolveFileName(state.dataRoot, kRosterFileName); }
 
 int schoolYearOn(const QDate& date, const Value& startMonth) {
   return date.month() < startMonth.toNumber() ? date.year() - 1 : date.year();
@@ -71,29 +80,22 @@ QString loadRoster(AppState& state) {
   }
 
   const bool statusTwoListed = state.rosterSetting == Value(1);
-  FieldReader reader(text, path);
   int count = 0;
-  QString problem;
-  try {
-    while (!reader.atEnd()) {
-      RosterLine line = readRosterLine(reader);
-      if (line.status == 2 && statusTwoListed) line.status = 0;
-      if (line.status != 0) continue;
-      const int number = line.entry.number;
-      // A number outside the tables would be written past their ends.
-      if (number < 1 || number > kMaxPupil) continue;
-      if (count == kMaxPupil) continue;
-      ++count;
-      state.roster[count] = line.entry;
-      state.rosterPupilNo[count] = number;
-      state.pupilName[number] = line.entry.name;
-      state.pupilBirthYear[number] = line.entry.birthYear;
-      const QString stored = gradeStoredLabel(gradeNumber(state.schoolYear, line.entry.birthYear));
-      if (!stored.isEmpty()) state.pupilGrade[number] = stored;
-    }
-  } catch (const FileError&) {
-    problem = QStringLiteral("名簿ファイルの最後の行に項目が足りません\n") + path;
+  for (RosterLine& line : readRosterLines(text)) {
+    if (line.status == 2 && statusTwoListed) line.status = 0;
+    if (line.status != 0) continue;
+    const int number = line.entry.number;
+    // A number outside the tables would be written past their ends.
+    if (number < 1 || number > kMaxPupil) continue;
+    if (count == kMaxPupil) continue;
+    ++count;
+    state.roster[count] = line.entry;
+    state.rosterPupilNo[count] = number;
+    state.pupilName[number] = line.entry.name;
+    state.pupilBirthYear[number] = line.entry.birthYear;
+    const QString stored = gradeStoredLabel(gradeNumber(state.schoolYear, line.entry.birthYear));
+    if (!stored.isEmpty()) state.pupilGrade[number] = stored;
   }
   state.rosterCount = count;
-  return problem;
+  return {};
 }

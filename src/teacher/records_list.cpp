@@ -8,7 +8,6 @@
 #include "core/app_state.h"
 #include "core/results_file.h"
 #include "platform/clock.h"
-#include "platform/field_reader.h"
 #include "platform/file_error.h"
 #include "platform/text_codec.h"
 #include "selection/roster_file.h"
@@ -53,15 +52,13 @@ QString pupilChoiceText(int pupilNo, const RosterNames& names) {
 
 RosterNames readRosterNames(const AppState& state, const QDate& today) {
   RosterNames names;
-  const QString path = state.dataRoot + kRosterFileName;
+  const QString path = rosterPath(state);
   if (!QFileInfo::exists(path)) {
     names.problem = QStringLiteral("名簿ファイルがありません。名前と学年なしで一覧にします。\n") + path;
     return names;
   }
   try {
-    FieldReader reader(readTextFile(path), path);
-    while (!reader.atEnd()) {
-      const RosterLine line = readRosterLine(reader);
+    for (const RosterLine& line : readRosterLines(readTextFile(path))) {
       const int number = line.entry.number;
       const int birthYear = line.entry.birthYear;
       const QString name = line.entry.name.trimmed();
@@ -73,7 +70,7 @@ RosterNames readRosterNames(const AppState& state, const QDate& today) {
       names.pupilChoices.append(pupilChoiceText(number, names));
     }
   } catch (const FileError& error) {
-    names.problem = QStringLiteral("名簿ファイルを最後まで読めませんでした。\n") + error.message();
+    names.problem = QStringLiteral("名簿ファイルを読めませんでした。\n") + error.message();
   }
   return names;
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+
 #include "core/app_state.h"
 #include "core/common_data.h"
+#include "core/criteria.h"
 #include "core/folders.h"
 #include "platform/file_error.h"
 #include "support/temp_installation.h"
@@ -93,7 +97,6 @@ TEST(LoadCommonData, AMissingOrShortFileStopsWithAMessageNamingItAndCreatesNothi
       {"missing common data", u"data/共通データ.txt"_qs, {}},
       {"short common data", u"data/共通データ.txt"_qs, {u"4,\"x\",0,0,0"_qs}},
       {"missing criteria", u"data/prog/タイム回数データ.txt"_qs, {}},
-      {"short criteria line", u"data/prog/タイム回数データ.txt"_qs, {u"60,120,100"_qs}},
       {"missing sound table", u"data/音フォルダ/新音ファイル.txt"_qs, {}},
   };
   for (const auto& c : cases) {
@@ -132,4 +135,29 @@ TEST(LoadCommonData, RandomBytesInAnyFileNeverCrash) {
       // a clear message is the expected outcome for most noise
     }
   }
+}
+
+// A data folder copied from Windows may give the files other capitals than the program names them.
+TEST(LoadCommonData, FindsEveryFileWhateverTheCaseOfItsNameAndSavesTheCriteriaThere) {
+  TempInstallation inst;
+  const struct {
+    QString file, renamed;
+  } renames[] = {
+      {u"パスデータ.txt"_qs, u"パスデータ.TXT"_qs},
+      {u"data/共通データ.txt"_qs, u"data/共通データ.Txt"_qs},
+      {u"data/prog/タイム回数データ.txt"_qs, u"data/prog/タイム回数データ.TXT"_qs},
+      {u"data/音フォルダ/新音ファイル.txt"_qs, u"data/音フォルダ/新音ファイル.TXT"_qs},
+  };
+  for (const auto& r : renames)
+    ASSERT_TRUE(QFile::rename(inst.root() + u'/' + r.file, inst.root() + u'/' + r.renamed));
+  AppState s;
+  ASSERT_NO_THROW(loadCommonData(s, inst.programFolder()));
+  EXPECT_EQ(s.dataRoot, inst.dataRoot());
+  EXPECT_EQ(s.schoolName, u"テスト塾"_qs);
+  EXPECT_EQ(s.passTime[1], 60);
+  EXPECT_EQ(s.soundTable[2].count, 2);
+
+  writeCriteria(criteriaPath(s), readCriteriaRows(criteriaPath(s)));
+  EXPECT_EQ(QDir(inst.programDataFolder()).entryList({u"タイム*"_qs}, QDir::Files),
+            QStringList{u"タイム回数データ.TXT"_qs});
 }

@@ -68,11 +68,44 @@ TEST(Criteria, LinesPastLevel35AreIgnored) {
   EXPECT_EQ(s.passTime[35], 35);
 }
 
-TEST(Criteria, AShortLastLineIsAFileError) {
-  TempInstallation inst;
-  inst.writeCriteria({u"30,40,100,5,1.5,5,300,7,3,,,"_qs, u"30,40,100"_qs});
-  AppState s = stateFor(inst);
-  EXPECT_THROW(loadCriteria(s), FileError);
+TEST(Criteria, EachLineIsOneLevelWhateverItsFieldsAndLineEnds) {
+  const QByteArray heading = encodeCp932(criteriaHeadings().join(u','));
+  const struct {
+    const char* what;
+    QByteArray levelLines;  // after the heading and its line end
+    int passTime1, lowestTime1, clearCount1, passTime2;
+    double judgeDays1;
+    Value extra3Of1;
+  } cases[] = {
+      {"CR LF, twelve fields", "30,40,100,5,1,0,0,7,3,,,x\r\n45,90,100,5,1,0,0,7,3,,,\r\n",
+       30, 40, 5, 45, 7, Value(u"x"_qs)},
+      // A spreadsheet saves a row without its empty cells at the end, and with LF line ends.
+      {"LF, empty cells left off", "30,40,100,5,1,0,0,7,3\n45,90\n", 30, 40, 5, 45, 7, Value()},
+      {"a line of two fields", "30,40\n45,90,100,5,1,0,0,7,3\n", 30, 40, 0, 45, 0, Value()},
+      {"no line end after the last line", "30,40,100,5,1,0,0,7,3,,,\r\n45,90", 30, 40, 5, 45, 7, Value()},
+      {"extra fields ignored", "30,40,100,5,1,0,0,7,3,,,z,99,99\n45\n", 30, 40, 5, 45, 7, Value(u"z"_qs)},
+      {"a blank line is a level of zeros", "\n45,90\n", 0, 0, 0, 45, 0, Value()},
+      {"blank lines after the last level hold none", "30,40,100,5,1,0,0,7,3\n45\n\n\r\n",
+       30, 40, 5, 45, 7, Value()},
+  };
+  for (const auto& c : cases) {
+    TempInstallation inst;
+    inst.writeBytes(u"data/prog/"_qs + kCriteriaFileName, heading + ",,,\n" + c.levelLines);
+    AppState s = stateFor(inst);
+    s.passTime[3] = 77;
+    ASSERT_NO_THROW(loadCriteria(s)) << c.what;
+    EXPECT_EQ(s.passTime[1], c.passTime1) << c.what;
+    EXPECT_EQ(s.lowestTime[1], c.lowestTime1) << c.what;
+    EXPECT_EQ(s.clearCount[1], c.clearCount1) << c.what;
+    EXPECT_EQ(s.judgeDays[1], c.judgeDays1) << c.what;
+    EXPECT_EQ(s.criteriaExtra3[1], c.extra3Of1) << c.what;
+    EXPECT_EQ(s.passTime[2], c.passTime2) << c.what;
+    EXPECT_EQ(s.passTime[3], 77) << c.what;  // no third level in any of them
+    const QList<QStringList> rows = readCriteriaRows(criteriaPath(s));
+    ASSERT_EQ(rows.size(), 3) << c.what;
+    for (const QStringList& row : rows) EXPECT_EQ(row.size(), kCriteriaFields) << c.what;
+    EXPECT_EQ(rows[2][0], QString::number(c.passTime2)) << c.what;
+  }
 }
 
 TEST(Criteria, WhatTheWriterWritesLoadsBackTheSame) {
@@ -113,5 +146,19 @@ TEST(Criteria, TheEditorsRowsReadAndWriteBackByteForByte) {
                                         u"45,90,9999,9999,2,0,0,1,0,,,\r\n"_qs));
 
   inst.writeCriteria({u"30,40,100"_qs});
-  EXPECT_THROW(readCriteriaRows(inst.criteriaPath()), FileError);
+  EXPECT_EQ(readCriteriaRows(inst.criteriaPath())[1],
+            (QStringList{u"30"_qs, u"40"_qs, u"100"_qs} + QStringList(9, QString())));
+}
+
+TEST(Criteria, ATableReadAsUtf8IsSavedBackInCp932) {
+  TempInstallation inst;
+  const QString text = criteriaHeadings().join(u',') + u",,,\n30,40,100,5,1.5,,,7,3,メモ\n"_qs;
+  inst.writeBytes(u"data/prog/"_qs + kCriteriaFileName, "\xEF\xBB\xBF" + text.toUtf8());
+  const QList<QStringList> rows = readCriteriaRows(inst.criteriaPath());
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[1][9], u"メモ"_qs);
+  writeCriteria(inst.criteriaPath(), rows);
+  QFile file(inst.criteriaPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), encodeCp932(criteriaHeadings().join(u',') + u",,,\r\n30,40,100,5,1.5,,,7,3,メモ,,\r\n"_qs));
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "core/app_state.h"
 #include "core/sound_cues.h"
 #include "core/sound_table.h"
 #include "platform/file_error.h"
+#include "platform/sound_player.h"
 #include "support/fakes.h"
 #include "support/temp_installation.h"
 
@@ -91,4 +94,23 @@ TEST_F(SoundFixture, AnEmptyGroupPicksSlotOneWhichIsNoFile) {
   load({u"正解音2,*"_qs});
   cues.playCorrectCue();
   EXPECT_EQ(player.playedNames(), QStringList{u".wav"_qs});
+}
+
+// A sound folder copied from Windows holds "OK1.WAV" where the table names "ok1": every cue still
+// plays, through the real player.
+TEST_F(SoundFixture, CuesPlayFilesWhoseNamesDifferInCase) {
+  for (const QString& name : {u"seikai1"_qs, u"machigai1"_qs})
+    ASSERT_TRUE(
+        QFile::rename(inst.soundFolder() + name + u".wav"_qs, inst.soundFolder() + name.toUpper() + u".WAV"_qs));
+  ASSERT_TRUE(QFile::rename(inst.soundFolder() + u"警告1.wav"_qs, inst.soundFolder() + u"警告1.Wav"_qs));
+  load({u"正解音2,seikai1,*,間違い音2,Machigai1,*"_qs});
+  SdlSoundPlayer sdl;
+  SoundCues real{s, sdl, random, boxes};
+  for (int i = 0; i < 5; ++i) {
+    real.playCorrectCue();
+    real.playWrongCue();
+    EXPECT_EQ(s.soundErrorCount, 0) << i;
+  }
+  EXPECT_EQ(sdl.play(inst.soundFolder() + u"警告1.wav"_qs), SdlSoundPlayer::Ok);
+  EXPECT_TRUE(boxes.shown.empty());
 }

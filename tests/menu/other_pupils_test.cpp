@@ -33,10 +33,12 @@ TEST(OtherPupils, ListsThePupilsOfStatusZeroWithTheGradeOfTheNameScreen) {
   EXPECT_EQ(f.state->pupilBirthYear[8], 2003);
 }
 
-TEST(OtherPupils, AMissingOrCutRosterGivesWhatCouldBeRead) {
+TEST(OtherPupils, AMissingOrUnreadableRosterGivesNoneAndAShortLineItsEmptyFields) {
   OtherPupils f;
   f.installation.remove(u"data/新名簿.txt"_qs);
   EXPECT_TRUE(otherPupilLines(*f.state, QDate(2010, 4, 10)).isEmpty());
+  f.installation.writeBytes(u"data/新名簿.txt"_qs, QByteArray("\xFF\xFE" "1\0,\0", 6));  // UTF-16
+  EXPECT_TRUE(otherPupilLines(*f.state, QDate(2010, 4, 10)).isEmpty());
   f.installation.writeRoster({u"12,2002,0,0,\"山田\",0,\"\",\"\""_qs, u"13,2002,0,0"_qs});
-  EXPECT_EQ(otherPupilLines(*f.state, QDate(2010, 4, 10)), (QStringList{u"小２ /  山田/12"_qs}));
+  EXPECT_EQ(otherPupilLines(*f.state, QDate(2010, 4, 10)), (QStringList{u"小２ /  山田/12"_qs, u"小２ /  /13"_qs}));
 }

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/common_data.h"
 #include "platform/clock.h"
+#include "platform/text_codec.h"
 #include "selection/roster_file.h"
 #include "selection/roster_listing.h"
 #include "support/fakes.h"
@@ -106,6 +107,36 @@ TEST_F(RosterTest, FieldsAreStoredInTheRosterTableAndPupilArrays) {
   EXPECT_TRUE(state.pupilGrade[9].isEmpty());  // a grade beyond 高１ is not carried
 }
 
+// A roster saved by a spreadsheet as CSV: LF line ends, texts unquoted, the empty cells at a row's end
+// left off, one line a pupil all the same.
+TEST_F(RosterTest, EachLineIsOnePupilWhateverItsFieldsAndLineEnds) {
+  const struct {
+    const char* what;
+    QByteArray bytes;
+  } cases[] = {
+      {"spreadsheet CSV in Shift-JIS", encodeCp932(u"1,2003,0,0,山田太郎,0\n2,2004,0,0,佐藤花子,0\n"
+                                                  u"3,2004,0,0,田中一郎,0\n"_qs)},
+      {"CR LF, a blank line, the last line without its end",
+       encodeCp932(u"1,2003,0,0,\"山田太郎\",0,\"\",\"\"\r\n\r\n2,2004,0,0,佐藤花子,0\r\n3,2004,0,0,田中一郎"_qs)},
+      {"fields past the eighth", encodeCp932(u"1,2003,0,0,山田太郎,0,a,b,c,d\n2,2004,0,0,佐藤花子,0,,,9\n"
+                                              u"3,2004,0,0,田中一郎,0,,\n"_qs)},
+      {"UTF-8, bare LF", (u"1,2003,0,0,山田太郎,0\n2,2004,0,0,佐藤花子,0\n3,2004,0,0,田中一郎\n"_qs).toUtf8()},
+      {"UTF-8 with the byte-order mark",
+       "\xEF\xBB\xBF" + (u"1,2003,0,0,山田太郎,0\r\n2,2004,0,0,佐藤花子\r\n3,2004,0,0,田中一郎,0"_qs).toUtf8()},
+  };
+  for (const auto& c : cases) {
+    installation.writeBytes(QStringLiteral("data/新名簿.txt"), c.bytes);
+    const RosterListing l = listing();
+    EXPECT_TRUE(l.problem.isEmpty()) << c.what << ": " << l.problem.toStdString();
+    ASSERT_EQ(state.rosterCount, 3) << c.what;
+    EXPECT_EQ(state.pupilName[1], QStringLiteral("山田太郎").leftJustified(20)) << c.what;
+    EXPECT_EQ(state.pupilName[2], QStringLiteral("佐藤花子").leftJustified(20)) << c.what;
+    EXPECT_EQ(state.pupilName[3], QStringLiteral("田中一郎").leftJustified(20)) << c.what;
+    EXPECT_EQ(state.pupilBirthYear[3], 2004) << c.what;
+    EXPECT_EQ(state.roster[3].reservedText2, QString(20, u' ')) << c.what;
+  }
+}
+
 TEST_F(RosterTest, PupilNumbersOutsideTheTablesAreSkipped) {
   installation.writeRoster({rosterLine(0, 2002, QStringLiteral("ゼロ")), rosterLine(5001, 2002, QStringLiteral("超過")),
                             rosterLine(-3, 2002, QStringLiteral("負")), rosterLine(5000, 2002, QStringLiteral("あ")),
@@ -125,11 +156,12 @@ TEST_F(RosterTest, UnreadableRosterLeavesOnlyTheDashesLineAndTellsWhy) {
   EXPECT_EQ(l.lines, QStringList{kDashesLine});
   EXPECT_EQ(l.problem, QStringLiteral("名簿ファイルがありません\n") + state.dataRoot + kRosterFileName);
 
-  // A last line cut short keeps the complete lines before it.
-  installation.writeRoster({rosterLine(1, 2002, QStringLiteral("一郎")), QStringLiteral("2,2002,0")});
+  // A roster saved as UTF-16 ("Unicode text") cannot be read and is said so.
+  installation.writeBytes(QStringLiteral("data/新名簿.txt"), QByteArray("\xFF\xFE" "1\0,\0", 6));
   l = listing();
-  EXPECT_EQ(l.pupilNo, (std::vector<int>{0, 1}));
-  EXPECT_TRUE(l.problem.contains(QStringLiteral("名簿ファイル"))) << l.problem.toStdString();
+  EXPECT_EQ(l.lines, QStringList{kDashesLine});
+  EXPECT_TRUE(l.problem.contains(QStringLiteral("文字コードが読めません"))) << l.problem.toStdString();
+  EXPECT_TRUE(l.problem.contains(state.dataRoot + kRosterFileName)) << l.problem.toStdString();
 
   installation.writeRoster({});
   l = listing();

@@ -35,6 +35,12 @@ void TempInstallation::writeText(const QString& relativePath, const QStringList&
   writeTextFile(root() + u'/' + relativePath, lines);
 }
 
+void TempInstallation::writeBytes(const QString& relativePath, const QByteArray& bytes) const {
+  QFile file(root() + u'/' + relativePath);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+  file.write(bytes);
+}
+
 void TempInstallation::remove(const QString& relativePath) const {
   QFile::remove(root() + u'/' + relativePath);
 }

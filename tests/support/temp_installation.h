@@ -27,6 +27,8 @@ class TempInstallation {
 
   // Writes a text file as the school's files are: CP932, CR LF. The path is relative to the root.
   void writeText(const QString& relativePath, const QStringList& lines) const;
+  // Writes a file exactly as given, as another program may have saved it. Relative to the root.
+  void writeBytes(const QString& relativePath, const QByteArray& bytes) const;
   void remove(const QString& relativePath) const;
 
   void writePathFile(const QString& dataRootField) const;

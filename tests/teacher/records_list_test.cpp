@@ -125,8 +125,14 @@ TEST_F(ListFixture, TheRosterGivesNamesAndChoicesOfEveryLineWhateverItsStatus) {
   EXPECT_EQ(names.nameOf(12), u"山田"_qs);
   EXPECT_EQ(names.nameOf(13), u"川口"_qs);
   EXPECT_EQ(names.nameOf(14), QString());
-  EXPECT_EQ(names.pupilChoices, (QStringList{u"12 /  山田"_qs, u"13 /  川口"_qs}));
-  EXPECT_FALSE(names.problem.isEmpty()) << "the last line ends half-way";
+  // The last line lacks its name and the fields after it: the pupil is there without a name.
+  EXPECT_EQ(names.pupilChoices, (QStringList{u"12 /  山田"_qs, u"13 /  川口"_qs, u"14 /  "_qs}));
+  EXPECT_TRUE(names.problem.isEmpty());
+
+  inst.writeBytes(u"data/新名簿.txt"_qs, QByteArray("\xFF\xFE" "1\0,\0", 6));  // UTF-16
+  const RosterNames unreadable = readRosterNames(s, clock.today());
+  EXPECT_TRUE(unreadable.pupilChoices.isEmpty());
+  EXPECT_TRUE(unreadable.problem.contains(u"文字コードが読めません"_qs));
 
   inst.remove(u"data/新名簿.txt"_qs);
   const RosterNames none = readRosterNames(s, clock.today());
