@@ -8,6 +8,7 @@
 #include "core/screen_names.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
+#include "platform/local_data.h"
 #include "platform/message_boxes.h"
 #include "platform/navigator.h"
 #include "platform/pause.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   window.setWindowTitle(QStringLiteral("カケドリ１"));
   Navigator navigator(&window);
   auto state = std::make_unique<AppState>();
+  state->outboxFolder = localDataFolder();
   AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);

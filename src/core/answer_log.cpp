@@ -1,7 +1,14 @@
 #include "core/answer_log.h"
 
 #include "core/app_state.h"
-#include "platform/record_file.h"
+#include "core/results_file.h"
+#include "platform/file_error.h"
+
+RecordOutbox answerLogOutbox(const AppState& state) {
+  return RecordOutbox(answerLogPath(state), outboxPathFor(state, answerLogPath(state), kAnswerLogFileName),
+                      AnswerRecord::kSize, QStringLiteral("解答記録に書き込めません。"),
+                      [](const char* bytes) { return AnswerRecord::decode(bytes).isPlausible(); });
+}
 
 QString appendAnswers(const AppState& state, const ResultRecord& run, const std::vector<AnswerRecord>& answers) {
   if (answers.empty()) return {};
@@ -14,21 +21,19 @@ QString appendAnswers(const AppState& state, const ResultRecord& run, const std:
     answer.level = run.level;
     bytes += answer.encode();
   }
+  try {
+    const RecordOutbox::Report report = answerLogOutbox(state).append(bytes);
+    if (report.keptHere) return report.fault;
+    return report.notice;
+  } catch (const FileError& error) {
+    return error.message();
+  }
+}
 
-  const QString path = answerLogPath(state);
-  RecordFile file;
-  auto failure = [&path, &file] {
-    return QStringLiteral("%1\n%2 (%3)").arg(path, file.lastErrorText()).arg(file.lastErrorNumber());
-  };
-  if (file.open(path) != RecordFile::Status::Ok || file.lockForWriting() != RecordFile::Status::Ok)
-    return failure();
-  const qint64 size = file.size();
-  if (size < 0) return failure();
-  // A torn tail left by a crash is written over, as in the results file.
-  const qint64 position = size / AnswerRecord::kSize * AnswerRecord::kSize;
-  if (file.write(position, bytes) != RecordFile::Status::Ok || file.flush() != RecordFile::Status::Ok)
-    return failure();
-  file.unlock();
-  file.close();
-  return {};
+QString deliverWaitingAnswers(const AppState& state) {
+  try {
+    return answerLogOutbox(state).deliver().notice;
+  } catch (const FileError& error) {
+    return error.message();
+  }
 }

@@ -79,6 +79,9 @@ struct AppState {
   int altLayout = 0;
   QString appFolder, dataRoot, programDataFolder, soundFolder;  // each ends in the separator
   QString programFolderName;
+  // This computer's own folder for records the shared folder could not take (ends in the separator);
+  // empty: there is none, and a record the share refuses ends the program.
+  QString outboxFolder;
 
   // Level catalogue
   int levelCount = 0;

@@ -1,14 +1,17 @@
 #include "core/results_file.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/answer_log.h"
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "platform/clock.h"
 #include "platform/file_error.h"
+#include "platform/file_fault.h"
 #include "platform/pause.h"
 #include "platform/record_file.h"
 #include "platform/text_codec.h"
@@ -17,21 +20,62 @@ QString resultsPath(const AppState& state) { return state.programDataFolder + kR
 QString resultsCopyPath(const AppState& state) { return state.programDataFolder + kResultsCopyFileName; }
 
 namespace {
-QString writeFailure(const QString& path, const RecordFile& file) {
-  return QStringLiteral("成績ファイルに記録できません。\n%1\n%2 (%3)")
-      .arg(path, file.lastErrorText())
-      .arg(file.lastErrorNumber());
+const QString kWriteFailure = QStringLiteral("成績ファイルに記録できません。");
+const QString kReadFailure = QStringLiteral("成績ファイルを読めません。");
+
+// A record this program wrote itself, as it must read back: anything else was damaged while it
+// waited on this computer.
+bool isSound(const char* bytes) {
+  const RecordNumbers r = decodeNumbers(bytes);
+  return std::isfinite(r.date) && r.date >= 1 && r.date == std::floor(r.date) && r.timeOfDay >= 0 &&
+         r.timeOfDay < 1 && r.pupilNo >= 1 && r.pupilNo <= kMaxPupil && r.level >= 1 && r.level <= kMaxLevel;
+}
+
+QString keptMessage(const RecordOutbox::Report& report) {
+  QString message = kKeptHereText + QStringLiteral("\n\n") + report.fault;
+  if (!report.notice.isEmpty()) message += QStringLiteral("\n\n") + report.notice;
+  return message;
 }
 }  // namespace
 
-ResultRecord appendResult(AppState& state, const Clock& clock) {
+QString outboxPathFor(const AppState& state, const QString& targetPath, const QString& fileName) {
+  if (state.outboxFolder.isEmpty()) return {};
+  const QByteArray target = QFileInfo(targetPath).absoluteFilePath().toUtf8();
+  const QString tag = QString::fromLatin1(QCryptographicHash::hash(target, QCryptographicHash::Sha1).toHex().left(16));
+  return state.outboxFolder + QStringLiteral("送信待ち-%1-").arg(tag) + fileName;
+}
+
+QString resultsOutboxPath(const AppState& state) {
+  return outboxPathFor(state, resultsPath(state), kResultsFileName);
+}
+
+RecordOutbox resultsOutbox(const AppState& state) {
+  return RecordOutbox(resultsPath(state), resultsOutboxPath(state), ResultRecord::kSize, kWriteFailure, isSound);
+}
+
+QString deliverWaitingResults(const AppState& state) {
+  const QString notice = resultsOutbox(state).deliver().notice;
+  // The answers follow their runs; trouble with them is not worth a pupil's attention.
+  const QString answers = deliverWaitingAnswers(state);
+  if (!answers.isEmpty()) qWarning("waiting answers not delivered: %s", qPrintable(answers));
+  return notice;
+}
+
+qint64 waitingResultsCount(const AppState& state) { return resultsOutbox(state).waitingCount(); }
+
+QString resultsWriteNotice(const AppState& state) {
   const QString path = resultsPath(state);
   RecordFile file;
-  if (file.open(path) != RecordFile::Status::Ok) throw FileError(writeFailure(path, file));
-  if (file.lockForWriting() != RecordFile::Status::Ok) throw FileError(writeFailure(path, file));
-  const qint64 size = file.size();
-  if (size < 0) throw FileError(writeFailure(path, file));
+  if (file.open(path) == RecordFile::Status::Ok) return {};
+  QString message = faultMessage(kWriteFailure, path, file.lastErrorNumber());
+  if (!state.outboxFolder.isEmpty())
+    message += QStringLiteral(
+        "\n\n書き込めるようになるまで、このコンピュータで練習した記録はこのコンピュータに保存しておき、"
+        "あとで共有フォルダへ書き込みます。");
+  return message;
+}
 
+RecordingReport appendResult(AppState& state, const Clock& clock) {
   // One reading of the clock for both, so a run recorded at midnight gets the date it ended on; the
   // time of day is whole seconds, as the clock reads, since other computers list it as it stands.
   const QDateTime now = clock.now();
@@ -43,16 +87,18 @@ ResultRecord appendResult(AppState& state, const Clock& clock) {
   record.runTime = state.runTime;
   record.schoolCode = encodeCp932(state.schoolCode);
 
-  const qint64 position = size / ResultRecord::kSize * ResultRecord::kSize;
-  if (file.write(position, record.encode()) != RecordFile::Status::Ok ||
-      file.flush() != RecordFile::Status::Ok)
-    throw FileError(writeFailure(path, file));
-  file.unlock();
-  file.close();
-  return record;
+  const RecordOutbox::Report report = resultsOutbox(state).append(record.encode());
+  RecordingReport told;
+  told.record = record;
+  told.keptHere = report.keptHere;
+  if (report.keptHere)
+    told.message = keptMessage(report);
+  else
+    told.message = report.notice;
+  return told;
 }
 
-void recordRun(AppState& state, const Clock& clock, int level) {
+RecordingReport recordRun(AppState& state, const Clock& clock, int level) {
   const int p = state.currentPupilNo;
   const int l = state.currentLevel;
   const int t = state.runTime;
@@ -64,13 +110,14 @@ void recordRun(AppState& state, const Clock& clock, int level) {
     state.newRecord[0] = 1;
     state.personalBest(level, p) = t;
   }
-  const ResultRecord written = appendResult(state, clock);
-  const QString logFailure = appendAnswers(state, written, state.runAnswers);
+  RecordingReport report = appendResult(state, clock);
+  const QString logFailure = appendAnswers(state, report.record, state.runAnswers);
   if (!logFailure.isEmpty()) qWarning("answer log not written: %s", qPrintable(logFailure));
   if (state.levelBest[level] > t) {
     state.levelBest[level] = t;
     state.newRecord[1] = 1;
   }
+  return report;
 }
 
 namespace {
@@ -95,13 +142,15 @@ class LoadAttempt {
         if (++notFoundRetries_ >= 4)
           throw FileError(QStringLiteral("ファイルがありません") + QString::number(step) +
                           file.lastErrorText() + QString::number(file.lastErrorNumber()) +
-                          QStringLiteral("\n") + path_);
+                          QStringLiteral("\n") + path_ + QStringLiteral("\n") +
+                          faultExplanation(FileFault::Missing));
         return;
       case RecordFile::Status::Busy:
         pause_.pause(1000);
         return;
       case RecordFile::Status::Failed:
-        throw FileError(diagnostic(file.lastErrorNumber(), file.lastErrorText()));
+        throw FileError(faultMessage(kReadFailure, path_, file.lastErrorNumber()) + QStringLiteral("\n") +
+                        diagnostic(file.lastErrorNumber(), file.lastErrorText()));
     }
   }
 
@@ -134,7 +183,8 @@ void loadResults(AppState& state, Pause& pause) {
   RecordFile file;
 
   attempt.step = 3;
-  for (RecordFile::Status s; (s = file.open(path)) != RecordFile::Status::Ok;) attempt.handle(s, file);
+  for (RecordFile::Status s; (s = file.openForReading(path)) != RecordFile::Status::Ok;)
+    attempt.handle(s, file);
   for (int l = 1; l <= kMaxLevel; ++l)
     for (int p = 1; p <= kMaxPupil; ++p) state.personalBest(l, p) = kNoTime;
 
@@ -145,7 +195,11 @@ void loadResults(AppState& state, Pause& pause) {
   const qint64 size = file.size();
   if (size < 0) attempt.handle(RecordFile::Status::Failed, file);
   const qint64 recordsInFile = size / ResultRecord::kSize;
-  const qint64 first = recordsInFile > kMaxResults ? recordsInFile - kMaxResults + 1 : 1;
+  // The runs waiting on this computer are the newest of all.
+  const QByteArray waiting = resultsOutbox(state).waitingRecords();
+  const qint64 held = std::min<qint64>(kMaxResults, waiting.size() / ResultRecord::kSize);
+  const qint64 fromFile = kMaxResults - held;
+  const qint64 first = recordsInFile > fromFile ? recordsInFile - fromFile + 1 : 1;
 
   attempt.step = 5;
   QByteArray bytes;
@@ -155,6 +209,8 @@ void loadResults(AppState& state, Pause& pause) {
     attempt.handle(s, file);
   file.unlock();
   file.close();
+  bytes.truncate(bytes.size() / ResultRecord::kSize * ResultRecord::kSize);
+  bytes += waiting.right(held * ResultRecord::kSize);
 
   int k = 0;
   const qint64 recordsRead = bytes.size() / ResultRecord::kSize;
@@ -180,23 +236,25 @@ void loadResults(AppState& state, Pause& pause) {
   }
 }
 
-std::vector<ResultRecord> readNewestResults(const AppState& state, Pause& pause, int newest) {
+std::vector<ResultRecord> readNewestResults(const AppState& state, Pause& pause, int newest,
+                                            WaitingRuns waitingRuns) {
   const QString path = resultsPath(state);
   auto failure = [&path](const RecordFile& file) {
-    return FileError(QStringLiteral("成績ファイルを読めません。\n%1\n%2 (%3)")
-                         .arg(path, file.lastErrorText())
-                         .arg(file.lastErrorNumber()));
+    return FileError(faultMessage(kReadFailure, path, file.lastErrorNumber()));
   };
   RecordFile file;
-  if (file.open(path) != RecordFile::Status::Ok) throw failure(file);
+  if (file.openForReading(path) != RecordFile::Status::Ok) throw failure(file);
   for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;) {
     if (s != RecordFile::Status::Busy) throw failure(file);
     pause.pause(1000);
   }
   const qint64 size = file.size();
   if (size < 0) throw failure(file);
+  const QByteArray waiting =
+      waitingRuns == WaitingRuns::Included ? resultsOutbox(state).waitingRecords() : QByteArray();
+  const qint64 held = std::min<qint64>(newest, waiting.size() / ResultRecord::kSize);
   const qint64 count = size / ResultRecord::kSize;
-  const qint64 first = std::max<qint64>(0, count - newest);
+  const qint64 first = std::max<qint64>(0, count - (newest - held));
   QByteArray bytes;
   if (count > first &&
       file.read(first * ResultRecord::kSize, (count - first) * ResultRecord::kSize, bytes) !=
@@ -205,6 +263,8 @@ std::vector<ResultRecord> readNewestResults(const AppState& state, Pause& pause,
   file.unlock();
   file.close();
 
+  bytes.truncate(bytes.size() / ResultRecord::kSize * ResultRecord::kSize);
+  bytes += waiting.right(held * ResultRecord::kSize);
   std::vector<ResultRecord> records;
   const qint64 read = bytes.size() / ResultRecord::kSize;
   records.reserve(std::size_t(read));

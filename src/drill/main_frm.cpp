@@ -8,6 +8,7 @@
 
 #include "core/app_state.h"
 #include "core/results_file.h"
+#include "platform/message_boxes.h"
 #include "core/screen_names.h"
 #include "platform/clock.h"
 #include "platform/field_reader.h"
@@ -261,7 +262,9 @@ void MainFrm::finishRun() {
   showOverlay();
   sTimer1.stop();
   engine_.fixRunTime();
-  recordRun(context_.state, context_.services.clock, context_.state.currentLevel);
+  const RecordingReport recorded = recordRun(context_.state, context_.services.clock, context_.state.currentLevel);
+  // Told only once the record is safe, on the share or on this computer.
+  if (!recorded.message.isEmpty()) context_.services.boxes.inform(recorded.message, context_.state.programTitle);
   context_.navigator.show(screens::kCover);
   waitSeconds(1.0);
 }

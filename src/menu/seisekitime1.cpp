@@ -17,6 +17,7 @@
 #include "core/minutes_since.h"
 #include "core/level_catalogue.h"
 #include "core/screen_names.h"
+#include "core/results_file.h"
 #include "core/tallies.h"
 #include "menu/availability.h"
 #include "menu/chart_panel.h"
@@ -61,6 +62,10 @@ void seisekitime1::buildHeader() {
   place(Label17, 10100, 150, 2600, 380);
   Label18 = new QLabel(this);
   place(Label18, 10100, 600, 2600, 380);
+  waitingLabel = new QLabel(this);
+  place(waitingLabel, 10100, 1050, 3100, 380);
+  waitingLabel->setStyleSheet(QStringLiteral("color: rgb(160, 40, 0);"));
+  waitingLabel->hide();
   Label5 = new QLabel(QStringLiteral("ベスト成績"), this);
   place(Label5, 307, kHeadingTop, 9000, kHeadingHeight);
   setFontPoints(Label5, 12);
@@ -192,6 +197,11 @@ void seisekitime1::onActivate() {
   Option1[2]->setText(QStringLiteral("本日順"));
 
   context_.navigator.unload(screens::kNameSelection);
+  const QString deliveryNotice = deliverWaitingResults(state);
+  if (!deliveryNotice.isEmpty()) context_.services.boxes.inform(deliveryNotice, state.programTitle);
+  const qint64 waiting = waitingResultsCount(state);
+  waitingLabel->setText(QStringLiteral("送信待ちの記録：%1件").arg(waiting));
+  waitingLabel->setVisible(waiting > 0);
   recountTallies(state, context_.services.clock, context_.services.pause);
   state.todayRunsSum = todayRunsSum(state, state.currentPupilNo);
   Label18->setText(QStringLiteral("本日総回数＝%1回").arg(state.todayRunsSum));

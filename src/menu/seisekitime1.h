@@ -87,6 +87,7 @@ class seisekitime1 : public Screen {
   QLabel* Label13;  // school and pupil number
   QLabel* Label17;  // minutes since the name was chosen
   QLabel* Label18;  // runs today
+  QLabel* waitingLabel;  // runs this computer keeps until the shared folder takes them
   QLabel* Label5;   // heading over the level lists
 
   // View controls

@@ -12,6 +12,12 @@ RecordFile::~RecordFile() { close(); }
 RecordFile::Status RecordFile::fail() {
   errno_ = errno;
   if (errno_ == ENOENT || errno_ == ENOTDIR) return Status::NotFound;
+  return Status::Failed;
+}
+
+RecordFile::Status RecordFile::failLocking() {
+  errno_ = errno;
+  // fcntl says EACCES or EAGAIN for a lock another process holds.
   if (errno_ == EACCES || errno_ == EAGAIN || errno_ == EBUSY) return Status::Busy;
   return Status::Failed;
 }
@@ -21,6 +27,26 @@ RecordFile::Status RecordFile::open(const QString& path) {
   const QByteArray native = path.toLocal8Bit();
   fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   return fd_ < 0 ? fail() : Status::Ok;
+}
+
+RecordFile::Status RecordFile::openForReading(const QString& path) {
+  const Status status = open(path);
+  if (status == Status::Ok || (errno_ != EROFS && errno_ != EACCES && errno_ != EPERM)) return status;
+  const int writeError = errno_;
+  const QByteArray native = path.toLocal8Bit();
+  fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd_ >= 0) {
+    readOnly_ = true;
+    return Status::Ok;
+  }
+  if (errno == ENOENT) {
+    // The folder is there (the first open would have said so) but refused the new file.
+    absent_ = true;
+    readOnly_ = true;
+    errno_ = writeError;
+    return Status::Ok;
+  }
+  return fail();
 }
 
 namespace {
@@ -40,11 +66,12 @@ int setLock(int fd, short type, int command) {
 }  // namespace
 
 RecordFile::Status RecordFile::lockForWriting() {
-  return setLock(fd_, F_WRLCK, F_SETLKW) == 0 ? Status::Ok : fail();
+  return setLock(fd_, F_WRLCK, F_SETLKW) == 0 ? Status::Ok : failLocking();
 }
 
 RecordFile::Status RecordFile::tryLockForReading() {
-  return setLock(fd_, F_RDLCK, F_SETLK) == 0 ? Status::Ok : fail();
+  if (absent_) return Status::Ok;
+  return setLock(fd_, F_RDLCK, F_SETLK) == 0 ? Status::Ok : failLocking();
 }
 
 void RecordFile::unlock() {
@@ -56,9 +83,12 @@ void RecordFile::close() {
     ::close(fd_);  // closing also drops every lock this process holds on the file
     fd_ = -1;
   }
+  readOnly_ = false;
+  absent_ = false;
 }
 
 qint64 RecordFile::size() {
+  if (absent_) return 0;
   struct stat info;
   if (::fstat(fd_, &info) != 0) {
     fail();
@@ -68,6 +98,7 @@ qint64 RecordFile::size() {
 }
 
 RecordFile::Status RecordFile::read(qint64 offset, qint64 count, QByteArray& bytes) {
+  if (absent_) count = 0;
   bytes.resize(count);
   qint64 done = 0;
   while (done < count) {

@@ -16,6 +16,12 @@ class RecordFile {
 
   // Opens for reading and writing, creating the file when it does not exist.
   Status open(const QString& path);
+  // As open(), but a file this computer may not write (a read-only share, a user without write
+  // access) is opened for reading only, and one that does not exist and cannot be created reads as
+  // empty.
+  Status openForReading(const QString& path);
+  // True after openForReading() could not open the file for writing.
+  bool isReadOnly() const { return readOnly_; }
   // Waits until this process holds the only lock on the whole file.
   Status lockForWriting();
   // Takes a shared lock without waiting; Busy while a writer holds the file.
@@ -35,12 +41,16 @@ class RecordFile {
   // Makes the creation or removal of a file in the folder durable, as flush() does for contents.
   static Status flushFolderOf(const QString& path);
 
-  bool isOpen() const { return fd_ >= 0; }
+  bool isOpen() const { return fd_ >= 0 || absent_; }
   int lastErrorNumber() const { return errno_; }
   QString lastErrorText() const;
 
  private:
   Status fail();
+  // A lock held by another process is Busy; every other failure is the file's fault.
+  Status failLocking();
   int fd_ = -1;
   int errno_ = 0;
+  bool readOnly_ = false;
+  bool absent_ = false;  // opened for reading, there is no file and none could be made
 };

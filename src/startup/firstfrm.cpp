@@ -61,6 +61,10 @@ void Firstfrm::continueStartUp() {
   loadCommonData(context_.state, context_.programFolder);
   const QString leftover = leftoverCopyNotice(context_.state);
   if (!leftover.isEmpty()) context_.services.boxes.inform(leftover, context_.state.programTitle);
+  const QString unwritable = resultsWriteNotice(context_.state);
+  if (!unwritable.isEmpty()) context_.services.boxes.inform(unwritable, context_.state.programTitle);
+  const QString delivery = deliverWaitingResults(context_.state);
+  if (!delivery.isEmpty()) context_.services.boxes.inform(delivery, context_.state.programTitle);
   context_.navigator.show(screens::kNameSelection);
   context_.navigator.unload(screens::kSplash);
 }

@@ -129,7 +129,8 @@ QString RecordsListing::lineAt(int line) const {
 
 RecordsListing listRecords(const AppState& state, const Clock& clock, Pause& pause) {
   RosterNames names = readRosterNames(state, clock.today());
-  return RecordsListing(readNewestResults(state, pause, std::numeric_limits<int>::max()), std::move(names),
+  return RecordsListing(readNewestResults(state, pause, std::numeric_limits<int>::max(),
+                                          WaitingRuns::Left), std::move(names),
                         encodeCp932(state.schoolCode), state.schoolName);
 }
 

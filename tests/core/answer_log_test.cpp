@@ -158,3 +158,33 @@ TEST_F(AnswerLogFixture, ARunWithoutAnswersWritesNoLog) {
   recordRun(s, clock, 3);
   EXPECT_FALSE(QFile::exists(answerLogPath(s)));
 }
+
+// The answers wait on this computer like their runs, and reach the log first, in order, once it can
+// take them again.
+TEST_F(AnswerLogFixture, AnswersTheLogCannotTakeWaitHereAndGoFirstNextTime) {
+  const QString outboxFolder = inst.root() + QStringLiteral("/local/");
+  ASSERT_TRUE(QDir().mkpath(outboxFolder));
+  s.outboxFolder = outboxFolder;
+  ResultRecord first;
+  first.date = 46365;
+  first.pupilNo = 4;
+  first.level = 2;
+  ResultRecord second = first;
+  second.pupilNo = 5;
+
+  ASSERT_TRUE(QDir().mkpath(answerLogPath(s)));  // the share refuses the log
+  EXPECT_FALSE(appendAnswers(s, first, {answer(11, 3, AnswerRecord::Result::Right, 700, 33),
+                                        answer(11, 4, AnswerRecord::Result::Wrong, 900, 45)})
+                   .isEmpty());
+  EXPECT_EQ(answerLogOutbox(s).waitingCount(), 2);
+  ASSERT_TRUE(QDir().rmdir(answerLogPath(s)));
+
+  EXPECT_TRUE(appendAnswers(s, second, {answer(12, 9, AnswerRecord::Result::Right, 800, 108)}).isEmpty());
+  const auto log = readLog();
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[0].pupilNo, 4);
+  EXPECT_EQ(log[0].multiplier, 3);
+  EXPECT_EQ(log[1].multiplier, 4);
+  EXPECT_EQ(log[2].pupilNo, 5);
+  EXPECT_EQ(answerLogOutbox(s).waitingCount(), 0);
+}

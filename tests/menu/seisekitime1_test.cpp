@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,11 +14,13 @@
 #include <QTest>
 
 #include "core/app_state.h"
+#include "core/results_file.h"
 #include "core/screen_names.h"
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
 #include "menu/seisekitime1.h"
 #include "platform/clock.h"
+#include "support/scratch_mount.h"
 #include "support/test_app.h"
 
 namespace {
@@ -325,4 +328,27 @@ TEST_F(StudentMenu, EmptyPasswordPassesAnEmptyBox) {
   click(menu->Command8);
   click(menu->Command10[0]);
   EXPECT_TRUE(app.boxes.shown.empty());
+}
+
+TEST_F(StudentMenu, RunsWaitingOnThisComputerAreCountedAndShownUntilTheShareTakesThem) {
+  app.loadInstallation();
+  std::optional<ScratchMount> readOnly = ScratchMount::readOnly(app.installation.programDataFolder());
+  if (!readOnly->mounted()) GTEST_SKIP() << "this test needs the right to mount";
+  app.state->currentPupilNo = 1;
+  app.state->currentLevel = 3;
+  app.state->runTime = 40;
+  ASSERT_TRUE(appendResult(*app.state, app.clock).keptHere);
+
+  seisekitime1* menu = openMenu();
+  EXPECT_FALSE(menu->waitingLabel->isHidden());
+  EXPECT_EQ(menu->waitingLabel->text(), u"送信待ちの記録：1件"_qs);
+  EXPECT_EQ(menu->Label18->text(), u"本日総回数＝1回"_qs);
+  EXPECT_TRUE(app.boxes.shown.empty());
+
+  readOnly.reset();
+  app.navigator.show(screens::kNameSelection);
+  menu = openMenu();
+  EXPECT_TRUE(menu->waitingLabel->isHidden());
+  EXPECT_EQ(menu->Label18->text(), u"本日総回数＝1回"_qs);
+  EXPECT_EQ(app.installation.readResults().size(), 1u);
 }

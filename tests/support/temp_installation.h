@@ -23,6 +23,8 @@ class TempInstallation {
   QString programDataFolder() const { return dataRoot() + QStringLiteral("prog/"); }
   QString soundFolder() const { return dataRoot() + QStringLiteral("音フォルダ/"); }
   QString resultsPath() const;
+  // Stands for this computer's own data folder, where runs wait that the share could not take.
+  QString outboxFolder() const { return root() + QStringLiteral("/local/"); }
   QString criteriaPath() const;
 
   // Writes a text file as the school's files are: CP932, CR LF. The path is relative to the root.

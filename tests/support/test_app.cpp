@@ -5,6 +5,7 @@
 #include "core/level_catalogue.h"
 
 TestApp::TestApp() {
+  state->outboxFolder = installation.outboxFolder();
   host.resize(1024, 768);
   registerScreens(context);
   host.show();

@@ -1,0 +1,68 @@
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/app_state.h"
+#include "core/result_record.h"
+#include "core/results_file.h"
+#include "platform/clock.h"
+#include "platform/record_file.h"
+
+namespace {
+
+// One run's append on a data folder of its own, with this computer's outbox folder set and empty,
+// as on every school computer whose share takes its runs.
+struct AppendSetup {
+  AppendSetup() {
+    state->programDataFolder = dir.path() + QStringLiteral("/share/");
+    state->outboxFolder = dir.path() + QStringLiteral("/local/");
+    QDir().mkpath(state->programDataFolder);
+    state->schoolCode = QStringLiteral("12345");
+    state->currentPupilNo = 12;
+    state->currentLevel = 3;
+    state->runTime = 85;
+  }
+  QTemporaryDir dir;
+  SystemClock clock;
+  std::unique_ptr<AppState> state = std::make_unique<AppState>();
+};
+
+void appendWithOutbox(benchmark::State& bench) {
+  AppendSetup s;
+  for (auto _ : bench) {
+    const RecordingReport report = appendResult(*s.state, s.clock);
+    if (report.keptHere) bench.SkipWithError("the run was kept on this computer");
+  }
+  if (waitingResultsCount(*s.state) != 0) bench.SkipWithError("runs wait in the outbox");
+}
+
+// The floor: the same record written as an append did before there was an outbox (open, lock,
+// write at the end, flush, close), with nothing else.
+void appendBare(benchmark::State& bench) {
+  AppendSetup s;
+  const QString path = resultsPath(*s.state);
+  ResultRecord record;
+  record.pupilNo = 12;
+  record.level = 3;
+  record.runTime = 85;
+  record.schoolCode = "12345";
+  const QByteArray bytes = record.encode();
+  for (auto _ : bench) {
+    RecordFile file;
+    if (file.open(path) != RecordFile::Status::Ok || file.lockForWriting() != RecordFile::Status::Ok) {
+      bench.SkipWithError("cannot open the results file");
+      break;
+    }
+    const qint64 size = file.size();
+    file.write(size / ResultRecord::kSize * ResultRecord::kSize, bytes);
+    file.flush();
+    file.unlock();
+  }
+}
+
+}  // namespace
+
+BENCHMARK(appendWithOutbox)->Name("append_with_outbox")->Unit(benchmark::kMillisecond);
+BENCHMARK(appendBare)->Name("append_bare")->Unit(benchmark::kMillisecond);
