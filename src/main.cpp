@@ -7,6 +7,7 @@
 #include "core/app_state.h"
 #include "core/screen_names.h"
 #include "platform/clock.h"
+#include "platform/file_dialogs.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/navigator.h"
@@ -29,13 +30,14 @@ int main(int argc, char** argv) {
   EventLoopPause pause(clock);
   QtProcessStarter processes;
   SystemPrinter printer;
+  QtFileDialogs fileDialogs;
   app.setMessageBoxes(&boxes);
 
   QWidget window;
   window.setWindowTitle(QStringLiteral("カケドリ１"));
   Navigator navigator(&window);
   auto state = std::make_unique<AppState>();
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer, &fileDialogs}, navigator,
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);
   app.setNavigator(&navigator);
