@@ -160,3 +160,42 @@ FactMap buildFactMap(const AppState& state, Pause& pause, const FactGroup& group
   map.damagedRecords = reading.damaged;
   return map;
 }
+
+CsvTable factMapCsv(const FactMap& map) {
+  CsvTable table({QStringLiteral("段"), QStringLiteral("かける数"), QStringLiteral("回答数"),
+                  QStringLiteral("まちがい数"), QStringLiteral("中央値秒")});
+  for (int m = FactMap::kFirstMultiplicand; m < FactMap::kFirstMultiplicand + FactMap::kRows; ++m)
+    for (int n = 1; n <= FactMap::kColumns; ++n) {
+      const FactCell& cell = map.cell(m, n);
+      table.addRow({QString::number(m), QString::number(n), QString::number(cell.answers),
+                    QString::number(cell.wrong),
+                    cell.hasMedian() ? QString::number(cell.medianMs / 1000.0, 'f', 1) : QString()});
+    }
+  return table;
+}
+
+QString factGroupText(const AppState& state, const FactGroup& group) {
+  switch (group.kind) {
+    case FactGroup::Kind::School:
+      return QStringLiteral("学校全体");
+    case FactGroup::Kind::Grade:
+      return group.gradeFilter;
+    case FactGroup::Kind::Pupil:
+      break;
+  }
+  const bool known = group.pupilNo >= 1 && group.pupilNo <= kMaxPupil;
+  const QString name = known ? state.pupilName[group.pupilNo].trimmed() : QString();
+  return name.isEmpty() ? QStringLiteral("%1番").arg(group.pupilNo) : name;
+}
+
+QString factPeriodText(FactPeriod period) {
+  switch (period) {
+    case FactPeriod::Days30:
+      return QStringLiteral("30日");
+    case FactPeriod::Days90:
+      return QStringLiteral("90日");
+    case FactPeriod::Everything:
+      break;
+  }
+  return QStringLiteral("すべて");
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/answer_record.h"
+#include "core/csv_table.h"
 
 struct AppState;
 class Pause;
@@ -103,3 +104,10 @@ FactMap buildFactMap(const AppState& state, Pause& pause, const FactGroup& group
                      const QDate& today);
 // The roster's pupils of a grade filter, by the student menu's grade rule.
 std::vector<int> pupilsOfGrade(const AppState& state, const QString& gradeFilter);
+
+// The map for a spreadsheet: 段,かける数,回答数,まちがい数,中央値秒 and one line per fact, the median in
+// seconds with one decimal and blank without right answers.
+CsvTable factMapCsv(const FactMap& map);
+// "学校全体", "小３", the pupil's name: what a map's heading calls its group.
+QString factGroupText(const AppState& state, const FactGroup& group);
+QString factPeriodText(FactPeriod period);
