@@ -7,6 +7,7 @@ namespace {
 // The drawing's proportions, in cells: one heading column and row, the legend and the figures line.
 constexpr double kHeadingColumns = 1.2;
 constexpr double kLegendRows = 1.6;
+constexpr double kDetailRows = 0.8;  // the figures line on screen; blank on paper
 constexpr double kGridColumns = kHeadingColumns + FactMap::kColumns;
 constexpr double kGridRows = 1 + FactMap::kRows;
 
@@ -16,7 +17,7 @@ struct Grid {
   QPointF origin;  // top left of the heading row
 
   explicit Grid(const QRectF& a) : area(a) {
-    cell = std::min(a.width() / kGridColumns, a.height() / (kGridRows + kLegendRows));
+    cell = std::min(a.width() / kGridColumns, a.height() / (kGridRows + kLegendRows + kDetailRows));
     origin = a.topLeft();
   }
   QRectF cellRect(int multiplicand, int multiplier) const {
@@ -121,7 +122,8 @@ void drawFactMap(QPainter& painter, const QRectF& area, const FactMap& map, cons
   painter.setPen(Qt::black);
   painter.drawText(QRectF(x, top, c * 3, h), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("中央値："));
   x += c * 2.2;
-  auto swatch = [&](const QColor& colour, const QString& text, double textWidth) {
+  auto swatch = [&](const QColor& colour, const QString& text) {
+    const double textWidth = painter.fontMetrics().horizontalAdvance(text) + h * 1.2;
     painter.fillRect(QRectF(x, top, h, h), colour);
     painter.setPen(QPen(QColor(120, 120, 120), 0));
     painter.drawRect(QRectF(x, top, h, h));
@@ -129,9 +131,9 @@ void drawFactMap(QPainter& painter, const QRectF& area, const FactMap& map, cons
     painter.drawText(QRectF(x + h * 1.2, top, textWidth, h), Qt::AlignLeft | Qt::AlignVCenter, text);
     x += h * 1.2 + textWidth;
   };
-  for (const SpeedBandLegend& entry : speedBandLegend()) swatch(speedBandColour(entry.band), entry.text, c * 2.0);
-  swatch(speedBandColour(SpeedBand::NoAnswers), QStringLiteral("正解なし"), c * 2.0);
-  swatch(Qt::white, QStringLiteral("回答なし"), c * 2.0);
+  for (const SpeedBandLegend& entry : speedBandLegend()) swatch(speedBandColour(entry.band), entry.text);
+  swatch(speedBandColour(SpeedBand::NoAnswers), QStringLiteral("正解なし"));
+  swatch(Qt::white, QStringLiteral("回答なし"));
   painter.setPen(QColor(170, 0, 0));
   painter.drawText(QRectF(grid.origin.x(), top + h * 1.3, c * 20, h), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("赤い角と×N：まちがい数　　△N：やり直して正解（中央値には入れません）　　"
@@ -164,10 +166,7 @@ QString FactMapView::detailText() const {
   return factDetailText(fact, map_.cell(fact.multiplicand, fact.multiplier));
 }
 
-QRectF FactMapView::mapArea() const {
-  // The figures line takes the last part of the widget.
-  return QRectF(rect()).adjusted(4, 4, -4, -4 - height() * 0.1);
-}
+QRectF FactMapView::mapArea() const { return QRectF(rect()).adjusted(4, 4, -4, -4); }
 
 Fact FactMapView::factAt(const QPointF& point) const {
   const Grid grid(mapArea());
@@ -180,9 +179,11 @@ Fact FactMapView::factAt(const QPointF& point) const {
 void FactMapView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   drawFactMap(painter, mapArea(), map_, &selected_);
-  const QRectF line(4, height() * 0.9 - 4, width() - 8, height() * 0.1);
+  const Grid grid(mapArea());
+  const QRectF line(grid.origin.x(), grid.origin.y() + (kGridRows + kLegendRows) * grid.cell, width() - 8,
+                    kDetailRows * grid.cell);
   QFont font = painter.font();
-  font.setPixelSize(std::max(8, int(line.height() * 0.55)));
+  font.setPixelSize(std::max(8, int(line.height() * 0.6)));
   painter.setFont(font);
   painter.setPen(Qt::black);
   painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, detailText());

@@ -31,6 +31,7 @@ const QStringList kGradeItems = {QStringLiteral("中学生全体"), QStringLiter
                                  QStringLiteral("小５"),       QStringLiteral("小４"),       QStringLiteral("小３"),
                                  QStringLiteral("小２"),       QStringLiteral("小１")};
 const QColor kListColour(255, 255, 192);
+const QString kWeakestHeading = QStringLiteral("苦手な問題（まちがいの割合が多い順、同じなら中央値が遅い順）");
 
 int pupilOfLine(const QString& line) { return line.left(line.indexOf(u'/')).trimmed().toInt(); }
 
@@ -98,31 +99,27 @@ FrmFactMap::FrmFactMap(AppContext& context, Audience audience)
   QObject::connect(Command3, &QPushButton::clicked, this, [this] { goBack(); });
 
   mapView = new FactMapView(this);
-  place(mapView, 300, 1800, 11000, 5600);
+  place(mapView, 300, 1700, 14760, 4400);
 
-  Label2 = new QLabel(QStringLiteral("苦手な問題（まちがいの多い順、同じなら遅い順）"), this);
-  Label2->setWordWrap(true);
-  place(Label2, 11500, 1800, 3560, 700);
-  setFontPoints(Label2, 10);
+  Label2 = new QLabel(kWeakestHeading, this);
+  place(Label2, 300, 6250, 7200, 450);
+  setFontPoints(Label2, 11);
   List2 = new QListWidget(this);
   List2->setFont(fixedPitchJapaneseFont());
   List2->setSelectionMode(QAbstractItemView::NoSelection);
   List2->setFocusPolicy(Qt::NoFocus);
   setBackColour(List2, kListColour);
-  place(List2, 11500, 2500, 3560, 4900);
-  setFontPoints(List2, 10);
+  place(List2, 300, 6750, 7200, 4500);
+  setFontPoints(List2, 12);
 
   Label3 = new QLabel(QStringLiteral("生徒（印刷する生徒をいくつでも選べます）"), this);
-  place(Label3, 300, 7600, 11000, 450);
+  place(Label3, 7700, 6250, 7360, 450);
   setFontPoints(Label3, 11);
   List1 = new QListWidget(this);
   List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   List1->setFont(fixedPitchJapaneseFont());
-  List1->setFlow(QListView::TopToBottom);
-  List1->setWrapping(true);
-  List1->setResizeMode(QListView::Adjust);
   setBackColour(List1, kListColour);
-  place(List1, 300, 8100, 14760, 3100);
+  place(List1, 7700, 6750, 7360, 4500);
   setFontPoints(List1, 11);
   QObject::connect(List1, &QListWidget::itemSelectionChanged, this, [this] { pupilsChosen(); });
 
@@ -248,14 +245,15 @@ bool FrmFactMap::printOne(const FactGroup& group) {
   painter.drawText(QRectF(0, 0, page.width(), 30 * pt), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("苦手マップ　%1　%2（%3）")
                        .arg(who, factPeriodText(period_), today.toString(QStringLiteral("yyyy/MM/dd"))));
-  const double mapHeight = page.width() / 21.2 * 5.6;
+  // The drawing keeps its proportions: 21.2 cells across, 6.4 down with the legend.
+  const double mapHeight = page.width() / 21.2 * 6.4;
   drawFactMap(painter, QRectF(0, 40 * pt, page.width(), mapHeight), map);
 
   font.setPixelSize(int(12 * pt));
   painter.setFont(font);
   double y = 40 * pt + mapHeight + 20 * pt;
   painter.drawText(QRectF(0, y, page.width(), 20 * pt), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("苦手な問題（まちがいの多い順、同じなら遅い順）"));
+                   kWeakestHeading);
   y += 24 * pt;
   const std::vector<Fact> weakest = map.weakest();
   for (std::size_t i = 0; i < weakest.size(); ++i, y += 18 * pt)
