@@ -7,6 +7,7 @@
 #include "core/app_state.h"
 #include "core/screen_names.h"
 #include "platform/clock.h"
+#include "platform/file_dialogs.h"
 #include "platform/fonts.h"
 #include "platform/local_data.h"
 #include "platform/message_boxes.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   EventLoopPause pause(clock);
   QtProcessStarter processes;
   SystemPrinter printer;
+  QtFileDialogs fileDialogs;
   app.setMessageBoxes(&boxes);
 
   QWidget window;
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
   Navigator navigator(&window);
   auto state = std::make_unique<AppState>();
   state->outboxFolder = localDataFolder();
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer, &fileDialogs}, navigator,
                      QCoreApplication::applicationDirPath()};
   registerScreens(context);
   app.setNavigator(&navigator);

@@ -1,5 +1,5 @@
 // Measures the peak resident memory of the program's own screens on a large school: a results file of
-// 100,000 records and a roster of 5,000 pupils. The screens run offscreen with the test doubles of the
+// 100,000 records, an answer log of 5,000,000 answers (160 MB) and a roster of 5,000 pupils. The screens run offscreen with the test doubles of the
 // platform services, driven as a pupil drives them; after every stage the peak so far is printed as
 // "<stage> <peak MB>", and the last line is "memory_peak <peak MB>". Exits 1 when a stage could not be
 // reached or the peak is over the limit.
@@ -16,18 +16,22 @@
 #include <functional>
 #include <vector>
 
+#include "core/answer_record.h"
 #include "core/screen_names.h"
 #include "drill/main_frm.h"
 #include "menu/seisekitime1.h"
 #include "outcome/frm_syuuryou.h"
 #include "results_generator.h"
 #include "startup/firstfrm.h"
+#include "teacher/fact_map.h"
+#include "teacher/frm_fact_map.h"
 #include "support/test_app.h"
 
 namespace {
 
 constexpr int kPupils = 5000;
 constexpr int kRecords = 100000;
+constexpr qint64 kAnswers = 5000000;
 
 // The high-water mark of the resident set since the process started (VmHWM), in MB.
 double peakResidentMb() {
@@ -57,6 +61,8 @@ struct Session {
   Session() {
     app.installation.writeRoster(largeRoster());
     writeLargeResultsFile(app.installation.resultsPath(), kRecords, kPupils, app.clock.dateNumber());
+    writeLargeAnswerLog(app.installation.programDataFolder() + kAnswerLogFileName, kAnswers, kPupils,
+                        app.clock.dateNumber(), 730);
     // Level 4: 11 x 11..15 in random order; these draws reach every problem.
     app.random.setValues({0.0, 0.2, 0.4, 0.6, 0.8});
     app.pause.onPause = [](int) { QCoreApplication::processEvents(); };
@@ -112,6 +118,16 @@ struct Session {
     app.navigator.unload(name);
     return app.current() == screens::kStudentMenu;
   }
+  // The teacher's map, as it opens (the school over 30 days) and over every answer of the log.
+  bool factMap() {
+    auto* map = static_cast<FrmFactMap*>(app.navigator.show(screens::kFactMap));
+    if (!map || app.current() != screens::kFactMap) return false;
+    map->periodChosen(FactPeriod::Everything);
+    if (map->mapView == nullptr) return false;
+    app.navigator.show(screens::kStudentMenu);
+    app.navigator.unload(screens::kFactMap);
+    return app.current() == screens::kStudentMenu;
+  }
   bool backToNames() {
     type(QStringLiteral("0"));
     return app.current() == screens::kNameSelection;
@@ -156,6 +172,7 @@ int main(int argc, char** argv) {
        }},
       {"records_browser", [&] { return session.teacherScreen(screens::kRecordsBrowser); }},
       {"criteria_editor", [&] { return session.teacherScreen(screens::kCriteriaEditor); }},
+      {"fact_map_5m", [&] { return session.factMap(); }},
       {"name_list_again", [&] { return session.backToNames(); }},
   };
 

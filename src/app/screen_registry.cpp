@@ -10,6 +10,7 @@
 #include "startup/basefrm.h"
 #include "startup/firstfrm.h"
 #include "teacher/frm_data.h"
+#include "teacher/frm_fact_map.h"
 #include "teacher/frm_time_data.h"
 
 namespace {
@@ -28,4 +29,10 @@ void registerScreens(AppContext& context) {
   registerWithContext<FrmSyuuryou>(context, screens::kOutcome);
   registerWithContext<FrmTimeData>(context, screens::kCriteriaEditor);
   registerWithContext<FrmData>(context, screens::kRecordsBrowser);
+  context.navigator.registerScreen(screens::kFactMap, [&context] {
+    return std::make_unique<FrmFactMap>(context, FrmFactMap::Audience::Teacher);
+  });
+  context.navigator.registerScreen(screens::kPupilFactMap, [&context] {
+    return std::make_unique<FrmFactMap>(context, FrmFactMap::Audience::Pupil);
+  });
 }

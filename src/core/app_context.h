@@ -13,6 +13,7 @@ class Pause;
 class ProcessStarter;
 class Navigator;
 class Printer;
+class FileDialogs;
 
 // The platform services the program uses; real ones in the program, doubles in tests.
 struct Services {
@@ -23,6 +24,7 @@ struct Services {
   Pause& pause;
   ProcessStarter& processes;
   Printer* printer = nullptr;  // none: nothing can be printed
+  FileDialogs* fileDialogs = nullptr;  // none: nothing can be saved
 };
 
 // What every screen is handed: the shared state, the services and the navigator.

@@ -1,5 +1,7 @@
 #include "menu/seisekitime1.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -115,14 +117,15 @@ void seisekitime1::buildTeacherPanel() {
   Text3->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
   Command10[0] = new QPushButton(QStringLiteral("データ変更"), Picture7);
   Command10[1] = new QPushButton(QStringLiteral("合格タイムデータ変更"), Picture7);
+  Command10[2] = new QPushButton(QStringLiteral("苦手マップ"), Picture7);
   Command12 = new QPushButton(QStringLiteral("戻る"), Picture7);
   for (QWidget* control : {static_cast<QWidget*>(Label28), static_cast<QWidget*>(Text3),
                            static_cast<QWidget*>(Command10[0]), static_cast<QWidget*>(Command10[1]),
-                           static_cast<QWidget*>(Command12)}) {
+                           static_cast<QWidget*>(Command10[2]), static_cast<QWidget*>(Command12)}) {
     setFontPoints(control, 12);
     column->addWidget(control);
   }
-  for (int index = 0; index < 2; ++index)
+  for (int index = 0; index < int(Command10.size()); ++index)
     QObject::connect(Command10[index], &QPushButton::clicked, this, [this, index] { checkPassword(index); });
   QObject::connect(Command12, &QPushButton::clicked, this, [this] { closeTeacherPanel(); });
   Picture7->hide();
@@ -336,8 +339,16 @@ void seisekitime1::checkPassword(int index) {
     return;
   }
   // The teacher screens show the menu again when they close, which loads it afresh.
-  context_.navigator.show(index == 0 ? screens::kRecordsBrowser : screens::kCriteriaEditor);
+  static const std::array<QString, 3> kTeacherScreens = {screens::kRecordsBrowser, screens::kCriteriaEditor,
+                                                         screens::kFactMap};
+  context_.navigator.show(kTeacherScreens[std::size_t(std::clamp(index, 0, 2))]);
   context_.navigator.unload(screens::kStudentMenu);
 }
 
 void seisekitime1::closeTeacherPanel() { Picture7->hide(); }
+
+void seisekitime1::openFactMap() {
+  // Not while a view or a run is on its way, nor behind the teacher panel.
+  if (menuReady != 1 || !Picture7->isHidden()) return;
+  context_.navigator.show(screens::kPupilFactMap);
+}

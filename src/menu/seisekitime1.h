@@ -75,6 +75,7 @@ class seisekitime1 : public Screen {
   void fillOtherPupilList();
   void showOtherPupils();   // Command25
   void closeChartPanel();   // Command18
+  void openFactMap();       // Command26
   void openTeacherPanel();             // Command8
   void checkPassword(int index);       // Command10
   void closeTeacherPanel();            // Command12
@@ -99,6 +100,7 @@ class seisekitime1 : public Screen {
   QPushButton* Command1;
   QPushButton* Command8;
   QPushButton* Command17;
+  QPushButton* Command26;  // the pupil's own map of weak facts
   QScrollBar* HScroll1;
 
   // Level columns; index 0 holds the hidden templates
@@ -138,7 +140,7 @@ class seisekitime1 : public Screen {
   QFrame* Picture7;
   QLabel* Label28;
   QLineEdit* Text3;
-  std::array<QPushButton*, 2> Command10{};
+  std::array<QPushButton*, 3> Command10{};  // records, criteria, map of weak facts
   QPushButton* Command12;
 
   // 1 once an activation has finished; 0 from the start of an activation or of a run.

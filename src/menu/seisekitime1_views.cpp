@@ -63,6 +63,11 @@ void seisekitime1::buildViewControls() {
   Command17 = new QPushButton(QStringLiteral("グラフ"), this);
   place(Command17, 13300, 1800, 1750, 420);
   Command17->hide();
+  // Beside the chart button, left of it, where the heading row leaves room.
+  Command26 = new QPushButton(QStringLiteral("苦手マップ"), this);
+  place(Command26, 11450, 1800, 1750, 420);
+  Command26->setToolTip(QStringLiteral("まちがえやすい問題、時間のかかる問題を表で見ます"));
+  QObject::connect(Command26, &QPushButton::clicked, this, [this] { openFactMap(); });
 
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
   HScroll1->setMinimum(1);

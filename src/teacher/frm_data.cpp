@@ -15,6 +15,8 @@
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/navigator.h"
+#include "teacher/csv_export.h"
+#include "teacher/records_csv.h"
 
 namespace {
 constexpr int kBandHeight = 1300;
@@ -54,6 +56,10 @@ FrmData::FrmData(AppContext& context) : Screen(screens::kRecordsBrowser), contex
   place(Command4, 240, 180, 1920, 640);
   setFontPoints(Command4, 14);
   QObject::connect(Command4, &QPushButton::clicked, this, [this] { goBack(); });
+  Command7 = new QPushButton(QStringLiteral("CSVで保存"), this);
+  place(Command7, 10200, 330, 2400, 640);
+  setFontPoints(Command7, 14);
+  QObject::connect(Command7, &QPushButton::clicked, this, [this] { saveCsv(); });
 
   Picture3 = new QWidget(this);
   setBackColour(Picture3, kEditPanelColour);
@@ -208,4 +214,8 @@ void FrmData::goBack() {
   Picture1->raise();
   context_.navigator.show(screens::kStudentMenu);
   context_.navigator.unload(name());
+}
+
+void FrmData::saveCsv() {
+  exportCsv(context_, this, recordsCsv(listModel.listing(), context_.state), QStringLiteral("成績一覧"));
 }

@@ -33,12 +33,15 @@ class FrmData : public Screen {
   void deleteOpenedRecord();
   // "戻る".
   void goBack();
+  // "CSVで保存": the listed records for a spreadsheet.
+  void saveCsv();
 
   QListView* List1;
   RecordsListModel listModel;
   QLabel* Label5;
   QWidget* Picture10;
   QPushButton* Command4;
+  QPushButton* Command7;  // CSVで保存
   QWidget* Picture3;
   std::array<QLabel*, 5> Label2{};  // 0 "秒", 1 level, 2 date, 4 grade
   QLabel* Label1;

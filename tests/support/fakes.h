@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/pause.h"
 #include "platform/process_starter.h"
@@ -123,4 +124,18 @@ class RecordingProcessStarter final : public ProcessStarter {
   QStringList started;
   QList<QStringList> startedArguments;
   bool succeed = true;
+};
+
+// Answers the save dialog with a path the test chose (empty: the user cancelled) and records what
+// the program suggested.
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  QString saveFileName(QWidget*, const QString& title, const QString& suggestedPath, const QString&) override {
+    titles.append(title);
+    suggested.append(suggestedPath);
+    return answer;
+  }
+  QString answer;
+  QStringList titles;
+  QStringList suggested;
 };

@@ -35,9 +35,10 @@ struct TestApp {
   RecordingProcessStarter processes;
   // Every print job becomes a PDF file in the installation folder: printed-1.pdf, printed-2.pdf, ...
   PdfPrinter printer{installation.root(), QStringLiteral("printed")};
+  ScriptedFileDialogs fileDialogs;
   std::unique_ptr<AppState> state = std::make_unique<AppState>();
   QWidget host;
   Navigator navigator{&host};
-  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer}, navigator,
+  AppContext context{*state, Services{clock, random, sound, boxes, pause, processes, &printer, &fileDialogs}, navigator,
                      installation.programFolder()};
 };

@@ -20,7 +20,7 @@ TEST(TeacherGate, TheRightPasswordOpensTheScreenOfTheButtonInPlaceOfTheMenu) {
   const struct {
     int button;
     QString screen;
-  } cases[] = {{0, screens::kRecordsBrowser}, {1, screens::kCriteriaEditor}};
+  } cases[] = {{0, screens::kRecordsBrowser}, {1, screens::kCriteriaEditor}, {2, screens::kFactMap}};
   for (const auto& c : cases) {
     TestApp app;
     app.installation.writeResults({});
