@@ -11,8 +11,8 @@
 #include "support/temp_installation.h"
 
 namespace {
-struct AnswerLogFixture : ::testing::Test {
-  AnswerLogFixture() {
+struct AnswerLogWriting : ::testing::Test {
+  AnswerLogWriting() {
     s.programDataFolder = inst.programDataFolder();
     s.schoolCode = u"12345"_qs;
     clock.set(QDate(2026, 12, 9), QTime(18, 0, 30, 400));
@@ -91,7 +91,7 @@ TEST(AnswerRecord, OnlyRecordsWithEveryFieldInRangeArePlausible) {
 }
 
 // A run's answers name the run by its results record: the same date, time of day and pupil.
-TEST_F(AnswerLogFixture, ARecordedRunAppendsItsAnswersStampedWithItsResultsRecord) {
+TEST_F(AnswerLogWriting, ARecordedRunAppendsItsAnswersStampedWithItsResultsRecord) {
   s.currentPupilNo = 12;
   s.currentLevel = 3;
   s.runTime = 85;
@@ -123,7 +123,7 @@ TEST_F(AnswerLogFixture, ARecordedRunAppendsItsAnswersStampedWithItsResultsRecor
   EXPECT_EQ(log[2].result, AnswerRecord::Result::RightOnRetry);
 }
 
-TEST_F(AnswerLogFixture, AppendingAfterATornTailKeepsTheAnswersAligned) {
+TEST_F(AnswerLogWriting, AppendingAfterATornTailKeepsTheAnswersAligned) {
   {
     QFile torn(answerLogPath(s));
     ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
@@ -141,7 +141,7 @@ TEST_F(AnswerLogFixture, AppendingAfterATornTailKeepsTheAnswersAligned) {
 }
 
 // The run's record is what matters: a log that cannot be written must not stop or undo it.
-TEST_F(AnswerLogFixture, ALogThatCannotBeWrittenLeavesTheRunRecorded) {
+TEST_F(AnswerLogWriting, ALogThatCannotBeWrittenLeavesTheRunRecorded) {
   ASSERT_TRUE(QDir().mkpath(answerLogPath(s)));  // a folder where the log should be
   s.currentPupilNo = 12;
   s.currentLevel = 3;
@@ -152,7 +152,7 @@ TEST_F(AnswerLogFixture, ALogThatCannotBeWrittenLeavesTheRunRecorded) {
   EXPECT_EQ(inst.readResults()[0].runTime, 85);
 }
 
-TEST_F(AnswerLogFixture, ARunWithoutAnswersWritesNoLog) {
+TEST_F(AnswerLogWriting, ARunWithoutAnswersWritesNoLog) {
   s.currentPupilNo = 12;
   s.currentLevel = 3;
   recordRun(s, clock, 3);
@@ -161,7 +161,7 @@ TEST_F(AnswerLogFixture, ARunWithoutAnswersWritesNoLog) {
 
 // The answers wait on this computer like their runs, and reach the log first, in order, once it can
 // take them again.
-TEST_F(AnswerLogFixture, AnswersTheLogCannotTakeWaitHereAndGoFirstNextTime) {
+TEST_F(AnswerLogWriting, AnswersTheLogCannotTakeWaitHereAndGoFirstNextTime) {
   const QString outboxFolder = inst.root() + QStringLiteral("/local/");
   ASSERT_TRUE(QDir().mkpath(outboxFolder));
   s.outboxFolder = outboxFolder;
