@@ -42,11 +42,8 @@ AnswerLogReading readAnswerLogAt(const QString& path, Pause& pause, const Answer
                          .arg(file.lastErrorNumber()));
   };
   RecordFile file;
-  if (file.open(path) != RecordFile::Status::Ok) throw failure(file);
-  for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;) {
-    if (s != RecordFile::Status::Busy) throw failure(file);
-    pause.pause(1000);
-  }
+  if (file.openForReading(path) != RecordFile::Status::Ok) throw failure(file);
+  if (file.lockForReading(pause, 1000) != RecordFile::Status::Ok) throw failure(file);
   const qint64 size = file.size();
   if (size < 0) throw failure(file);
   const qint64 whole = size / AnswerRecord::kSize * AnswerRecord::kSize;

@@ -1,9 +1,7 @@
 #include "core/csv_table.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
-#include "platform/file_error.h"
 #include "platform/text_codec.h"
 
 CsvTable::CsvTable(QStringList heading) { addRow(heading); }
@@ -31,14 +29,4 @@ QString CsvTable::text() const {
 
 QByteArray CsvTable::bytes() const { return encodeCp932(text()); }
 
-void CsvTable::save(const QString& path) const {
-  const QByteArray content = bytes();
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       file.write(content) == content.size() && file.flush() && file.commit();
-  if (!written) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    throw FileError(QStringLiteral("ファイルに書き込めません。\n%1\n%2").arg(path, reason));
-  }
-}
+void CsvTable::save(const QString& path) const { writeTextFile(path, lines_); }

@@ -244,10 +244,7 @@ std::vector<ResultRecord> readNewestResults(const AppState& state, Pause& pause,
   };
   RecordFile file;
   if (file.openForReading(path) != RecordFile::Status::Ok) throw failure(file);
-  for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;) {
-    if (s != RecordFile::Status::Busy) throw failure(file);
-    pause.pause(1000);
-  }
+  if (file.lockForReading(pause, 1000) != RecordFile::Status::Ok) throw failure(file);
   const qint64 size = file.size();
   if (size < 0) throw failure(file);
   const QByteArray waiting =

@@ -4,6 +4,11 @@
 #include <set>
 #include <utility>
 
+namespace {
+// More missed problems than this are summed up in one line.
+constexpr int kMissedShown = 10;
+}  // namespace
+
 QString problemWithAnswer(int multiplicand, int multiplier) {
   return QStringLiteral("%1×%2=%3").arg(multiplicand).arg(multiplier).arg(multiplicand * multiplier);
 }
@@ -30,4 +35,18 @@ AnswerReview reviewAnswers(const std::vector<AnswerRecord>& answers) {
   if (review.missed.isEmpty() && !answers.empty())
     review.praise = QStringLiteral("まちがいなし！この調子でがんばろう。");
   return review;
+}
+
+QStringList missedPanelLines(const AnswerReview& review) {
+  if (!review.praise.isEmpty()) return {review.praise};
+  if (review.missed.isEmpty()) return {};
+  QStringList lines{QStringLiteral("まちがえた問題")};
+  lines += review.missed.mid(0, kMissedShown);
+  if (review.missed.size() > kMissedShown) lines << QStringLiteral("ほか%1問").arg(review.missed.size() - kMissedShown);
+  return lines;
+}
+
+QStringList slowestPanelLines(const AnswerReview& review) {
+  if (review.slowest.isEmpty()) return {};
+  return QStringList{QStringLiteral("時間がかかった問題")} + review.slowest;
 }

@@ -17,5 +17,11 @@ struct AnswerReview {
 
 AnswerReview reviewAnswers(const std::vector<AnswerRecord>& answers);
 
+// The lines of the two panels beside the outcome card: the missed problems under their heading (at
+// most ten, the rest summed up) or the praise, and the slowest answers under theirs; none when
+// there is nothing to say.
+QStringList missedPanelLines(const AnswerReview& review);
+QStringList slowestPanelLines(const AnswerReview& review);
+
 // "12×17=204", as the pupil would write it.
 QString problemWithAnswer(int multiplicand, int multiplier);

@@ -31,8 +31,6 @@ constexpr int kLeftPanelLeft = 160;
 constexpr int kRightPanelLeft = TwipsGeometry::kCanvasWidth - kSidePanelWidth - 160;
 constexpr double kSidePanelPoints = 12;
 constexpr int kSidePanelLineTwips = 340;
-// More missed problems than this are summed up in one line.
-constexpr int kMissedShown = 10;
 }  // namespace
 
 FrmSyuuryou::FrmSyuuryou(AppContext& context) : Screen(screens::kOutcome), context_(context) {
@@ -120,18 +118,8 @@ void FrmSyuuryou::showSidePanel(QLabel* panel, int left, const QStringList& line
 
 void FrmSyuuryou::showAnswerReview() {
   const AnswerReview review = reviewAnswers(context_.state.runAnswers);
-  QStringList missed;
-  if (!review.praise.isEmpty()) {
-    missed << review.praise;
-  } else if (!review.missed.isEmpty()) {
-    missed << QStringLiteral("まちがえた問題") << review.missed.mid(0, kMissedShown);
-    if (review.missed.size() > kMissedShown)
-      missed << QStringLiteral("ほか%1問").arg(review.missed.size() - kMissedShown);
-  }
-  showSidePanel(missedPanel, kLeftPanelLeft, missed);
-  QStringList slowest;
-  if (!review.slowest.isEmpty()) slowest << QStringLiteral("時間がかかった問題") << review.slowest;
-  showSidePanel(slowestPanel, kRightPanelLeft, slowest);
+  showSidePanel(missedPanel, kLeftPanelLeft, missedPanelLines(review));
+  showSidePanel(slowestPanel, kRightPanelLeft, slowestPanelLines(review));
 }
 
 QPushButton* FrmSyuuryou::addButton(const QString& caption, int left) {

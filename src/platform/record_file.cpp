@@ -1,5 +1,7 @@
 #include "platform/record_file.h"
 
+#include "platform/pause.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +74,12 @@ RecordFile::Status RecordFile::lockForWriting() {
 RecordFile::Status RecordFile::tryLockForReading() {
   if (absent_) return Status::Ok;
   return setLock(fd_, F_RDLCK, F_SETLK) == 0 ? Status::Ok : failLocking();
+}
+
+RecordFile::Status RecordFile::lockForReading(Pause& pause, int retryMs) {
+  Status status;
+  while ((status = tryLockForReading()) == Status::Busy) pause.pause(retryMs);
+  return status;
 }
 
 void RecordFile::unlock() {

@@ -5,6 +5,8 @@
 
 // A file of fixed-length records shared by several computers. The lock is a real operating-system
 // lock on the whole file (an fcntl record lock), never a lock file of our own.
+class Pause;
+
 class RecordFile {
  public:
   enum class Status { Ok, NotFound, Busy, Failed };
@@ -26,6 +28,9 @@ class RecordFile {
   Status lockForWriting();
   // Takes a shared lock without waiting; Busy while a writer holds the file.
   Status tryLockForReading();
+  // Takes a shared lock, trying again every retryMs while another computer's writer holds the file;
+  // any other failure is returned at once.
+  Status lockForReading(Pause& pause, int retryMs);
   void unlock();
   void close();
 

@@ -106,10 +106,7 @@ ResultDistribution readDistribution(const QString& resultsPath, Pause& pause) {
   RecordFile file;
   if (file.open(resultsPath) != RecordFile::Status::Ok) throw failure(file);
   // Another computer appending holds the lock for a moment only.
-  for (RecordFile::Status s; (s = file.tryLockForReading()) != RecordFile::Status::Ok;) {
-    if (s != RecordFile::Status::Busy) throw failure(file);
-    pause.pause(100);
-  }
+  if (file.lockForReading(pause, 100) != RecordFile::Status::Ok) throw failure(file);
   const qint64 size = file.size();
   QByteArray bytes;
   if (size < 0 || file.read(0, size / ResultRecord::kSize * ResultRecord::kSize, bytes) != RecordFile::Status::Ok)
