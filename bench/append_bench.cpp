@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core/answer_log.h"
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "core/results_file.h"
@@ -62,7 +63,26 @@ void appendBare(benchmark::State& bench) {
   }
 }
 
+// What the answer log adds to a run's recording: the run's 30 answers appended after its results
+// record, as recordRun does. Its target is a few milliseconds beside append_with_outbox.
+void answerLogAppend(benchmark::State& bench) {
+  AppendSetup s;
+  std::vector<AnswerRecord> answers(30);
+  for (int i = 0; i < 30; ++i) {
+    answers[i].multiplicand = uint8_t(11 + i % 3);
+    answers[i].multiplier = uint8_t(i % 20 + 1);
+    answers[i].answerMs = 1800 + 37 * i;
+  }
+  const RecordingReport run = appendResult(*s.state, s.clock);
+  for (auto _ : bench) {
+    const QString trouble = appendAnswers(*s.state, run.record, answers);
+    if (!trouble.isEmpty()) bench.SkipWithError(qPrintable(trouble));
+  }
+  if (answerLogOutbox(*s.state).waitingCount() != 0) bench.SkipWithError("answers wait in the outbox");
+}
+
 }  // namespace
 
+BENCHMARK(answerLogAppend)->Name("answer_log_append")->Unit(benchmark::kMillisecond);
 BENCHMARK(appendWithOutbox)->Name("append_with_outbox")->Unit(benchmark::kMillisecond);
 BENCHMARK(appendBare)->Name("append_bare")->Unit(benchmark::kMillisecond);

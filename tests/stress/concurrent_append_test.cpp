@@ -1,6 +1,7 @@
-// Several computers of a school append to one results file while others load it. Four processes
-// (fcntl locks belong to processes, so threads would prove nothing) run the program's own append
-// routine while this process keeps loading the file with the program's own loader.
+// Several computers of a school record runs into one results file and one answer log while others
+// read them. Four processes (fcntl locks belong to processes, so threads would prove nothing) run
+// the program's own append routines while this process keeps loading both files with the program's
+// own readers.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -15,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/answer_log.h"
+#include "core/answer_log_reader.h"
 #include "core/app_state.h"
 #include "core/result_record.h"
 #include "core/results_file.h"
@@ -38,6 +41,19 @@ QString scratchParent() {
 // reader can tell from every record who wrote it and where it belongs in that writer's sequence.
 int levelOf(int sequence) { return (sequence - 1) % 25 + 1; }
 
+// Each run logs three answers; answer i of run n takes n * 10 + i milliseconds, so the log too tells
+// whose run an answer belongs to and where.
+constexpr int kAnswersPerRun = 3;
+std::vector<AnswerRecord> answersOfRun(int sequence) {
+  std::vector<AnswerRecord> answers(kAnswersPerRun);
+  for (int i = 0; i < kAnswersPerRun; ++i) {
+    answers[i].multiplicand = uint8_t(11 + i);
+    answers[i].multiplier = uint8_t((sequence - 1) % 20 + 1);
+    answers[i].answerMs = sequence * 10 + i;
+  }
+  return answers;
+}
+
 [[noreturn]] void runWriter(const QString& programDataFolder, int writer) {
   int exitCode = 0;
   try {
@@ -49,7 +65,8 @@ int levelOf(int sequence) { return (sequence - 1) % 25 + 1; }
     for (int n = 1; n <= kRecordsPerWriter; ++n) {
       state->currentLevel = levelOf(n);
       state->runTime = n;
-      appendResult(*state, clock);
+      const RecordingReport report = appendResult(*state, clock);
+      if (!appendAnswers(*state, report.record, answersOfRun(n)).isEmpty()) exitCode = 2;
     }
   } catch (...) {
     exitCode = 1;
@@ -102,6 +119,44 @@ LoadCheck checkLoaded(const AppState& state) {
   return check;
 }
 
+// What one reading of the answer log held: each run's answers together, each writer's runs in order.
+LoadCheck checkLoggedAnswers(const AppState& state, Pause& pause) {
+  LoadCheck check;
+  std::vector<int> seen(kWriters, 0);
+  int inRun = 0;  // answers of the current run read so far
+  int runWriter = 0, runSequence = 0;
+  const FakeClock clock(kRunMoment);
+  const AnswerLogReading reading = readAnswerLog(state, pause, {}, [&](const AnswerRecord& a) {
+    if (!check.fault.isEmpty()) return;
+    const int writer = a.pupilNo - 1;
+    const int sequence = a.answerMs / 10;
+    if (inRun == 0 && writer >= 0 && writer < kWriters) {
+      runWriter = writer;
+      runSequence = seen[writer] + 1;
+    }
+    if (writer != runWriter || sequence != runSequence || a.answerMs % 10 != inRun ||
+        a.level != levelOf(sequence) || a.date != clock.dateNumber() || a.timeOfDay != clock.timeOfDay()) {
+      check.fault = QStringLiteral("answer %1: pupil %2 run %3 answer %4 where run %5 of pupil %6 was due")
+                        .arg(check.records + 1)
+                        .arg(a.pupilNo)
+                        .arg(sequence)
+                        .arg(a.answerMs % 10)
+                        .arg(runSequence)
+                        .arg(runWriter + 1);
+      return;
+    }
+    ++check.records;
+    if (++inRun == kAnswersPerRun) {
+      inRun = 0;
+      seen[writer] = sequence;
+    }
+  });
+  if (check.fault.isEmpty() && reading.damaged != 0)
+    check.fault = QStringLiteral("%1 damaged answers").arg(reading.damaged);
+  if (check.fault.isEmpty() && inRun != 0) check.fault = QStringLiteral("the last run's answers were cut");
+  return check;
+}
+
 TEST(ConcurrentAppend, FourWritersAndALoaderLeaveEveryRecordWhole) {
   QTemporaryDir dir(scratchParent() + QStringLiteral("/kakedori-stress-XXXXXX"));
   ASSERT_TRUE(dir.isValid());
@@ -124,7 +179,7 @@ TEST(ConcurrentAppend, FourWritersAndALoaderLeaveEveryRecordWhole) {
     return checkLoaded(*state);
   };
 
-  int loads = 0, loadsWhileWriting = 0, lastCount = 0;
+  int loads = 0, loadsWhileWriting = 0, lastCount = 0, lastAnswers = 0;
   bool writing = true;
   std::vector<int> exitStatus(kWriters, -1);
   while (writing) {
@@ -133,6 +188,10 @@ TEST(ConcurrentAppend, FourWritersAndALoaderLeaveEveryRecordWhole) {
     ASSERT_EQ(check.fault, QString()) << "load " << loads << " saw a torn or misplaced record";
     ASSERT_GE(check.records, lastCount) << "a load lost records an earlier one saw";
     lastCount = check.records;
+    const LoadCheck answers = checkLoggedAnswers(*state, pause);
+    ASSERT_EQ(answers.fault, QString()) << "load " << loads << " saw a torn or split run in the answer log";
+    ASSERT_GE(answers.records, lastAnswers) << "a reading lost answers an earlier one saw";
+    lastAnswers = answers.records;
     if (check.records > 0 && check.records < kWriters * kRecordsPerWriter) ++loadsWhileWriting;
 
     writing = false;
@@ -151,6 +210,11 @@ TEST(ConcurrentAppend, FourWritersAndALoaderLeaveEveryRecordWhole) {
   const LoadCheck final = load();
   EXPECT_EQ(final.fault, QString());
   EXPECT_EQ(final.records, kWriters * kRecordsPerWriter);
+  const LoadCheck finalAnswers = checkLoggedAnswers(*state, pause);
+  EXPECT_EQ(finalAnswers.fault, QString());
+  EXPECT_EQ(finalAnswers.records, kWriters * kRecordsPerWriter * kAnswersPerRun);
+  EXPECT_EQ(QFileInfo(folder + kAnswerLogFileName).size(),
+            qint64(kWriters) * kRecordsPerWriter * kAnswersPerRun * AnswerRecord::kSize);
 
   // Every record on disk is a whole 44 bytes with the texts of the layout.
   QFile file(folder + kResultsFileName);
