@@ -14,6 +14,7 @@
 #include "platform/navigator.h"
 #include "platform/pause.h"
 #include "platform/printer.h"
+#include "platform/qt_texts.h"
 #include "platform/process_starter.h"
 #include "platform/random_source.h"
 #include "platform/sound_player.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("kakedori"));
   app.setApplicationVersion(QStringLiteral("1.0.1"));
   app.setFont(japaneseFont());
+  installJapaneseQtTexts(app);
 
   SystemClock clock;
   SeededRandom random;

@@ -25,10 +25,10 @@ const QColor kInk(20, 40, 90);
 const QColor kCelebration(210, 40, 50);
 const QColor kClear(230, 110, 0);
 // The review of the answers stands in the margins beside the card, so it covers none of its texts.
-constexpr int kSidePanelWidth = 2050;
+constexpr int kSidePanelWidth = 2500;
 constexpr int kSidePanelTop = 1600;
-constexpr int kLeftPanelLeft = 160;
-constexpr int kRightPanelLeft = TwipsGeometry::kCanvasWidth - kSidePanelWidth - 160;
+constexpr int kLeftPanelLeft = 110;
+constexpr int kRightPanelLeft = TwipsGeometry::kCanvasWidth - kSidePanelWidth - 110;
 constexpr double kSidePanelPoints = 12;
 constexpr int kSidePanelLineTwips = 340;
 }  // namespace

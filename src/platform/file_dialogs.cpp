@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath,
@@ -11,6 +12,8 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const
 
 QString documentsFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
+  // A computer whose user never had a documents folder offers home, not whatever folder the
+  // program was started in.
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
   return QDir::toNativeSeparators(folder) + QDir::separator();
 }

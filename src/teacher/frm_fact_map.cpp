@@ -35,10 +35,11 @@ const QString kWeakestHeading = QStringLiteral("苦手な問題（まちがい�
 
 int pupilOfLine(const QString& line) { return line.left(line.indexOf(u'/')).trimmed().toInt(); }
 
+// The facts are padded to the widest, 13×20, so the counts of the list stand in one column.
 QString weakLine(int rank, const Fact& fact, const FactCell& cell) {
   return QStringLiteral("%1. %2　%3問中 %4問まちがい　%5")
       .arg(rank, 2)
-      .arg(factText(fact))
+      .arg(factText(fact), -5)
       .arg(cell.answers)
       .arg(cell.wrong)
       .arg(cell.hasMedian() ? medianSecondsText(cell) : QStringLiteral("正解なし"));

@@ -74,7 +74,7 @@ TEST_F(FactMapScreen, OpensOnTheWholeSchoolOverThirtyDaysWithTheWeakestListed) {
   EXPECT_EQ(map.cell(13, 20).answers, 1);
   EXPECT_EQ(map.cell(11, 1).answers, 0);  // forty days ago
   ASSERT_EQ(screen->List2->count(), 2);
-  EXPECT_EQ(screen->List2->item(0)->text(), u" 1. 12×7　3問中 1問まちがい　2.4秒"_qs);
+  EXPECT_EQ(screen->List2->item(0)->text(), u" 1. 12×7 　3問中 1問まちがい　2.4秒"_qs);
   EXPECT_EQ(screen->List1->count(), 3);
   EXPECT_TRUE(app.boxes.shown.empty());
 }
