@@ -13,9 +13,11 @@
 #include <cstdio>
 #include <random>
 
+#include "core/answer_record.h"
 #include "core/result_record.h"
 #include "core/results_file.h"
 #include "demo/wav_tone.h"
+#include "drill/level_plan.h"
 #include "platform/clock.h"
 #include "platform/text_codec.h"
 
@@ -61,6 +63,70 @@ std::array<int, 26> passTimesOf(const QStringList& criteria) {
   std::array<int, 26> passTimes{};
   for (int level = 1; level <= 25; ++level) passTimes[level] = criteria.value(level).section(u',', 0, 0).toInt();
   return passTimes;
+}
+
+// How hard a fact is for the demo's pupils: the 13s and the large multipliers more than the rest,
+// and a few facts that every class finds hard, so a first look at the map of weak facts shows some.
+double hardnessOf(int multiplicand, int multiplier) {
+  double hardness = (multiplicand - 11) * 0.35 + (multiplier > 15 ? 0.5 : multiplier > 10 ? 0.25 : 0.0);
+  const bool classic = (multiplicand == 13 && (multiplier == 17 || multiplier == 19)) ||
+                       (multiplicand == 12 && multiplier == 18) || (multiplicand == 11 && multiplier == 19);
+  return classic ? hardness + 0.9 : hardness;
+}
+
+// The answers of one run, in the order the drill could have posed them: each of the level's
+// problems until the run's count of right answers, a missed problem asked again later.
+QByteArray answersOfRun(const ResultRecord& run, std::mt19937& engine) {
+  std::uniform_real_distribution<double> uniform(0.0, 1.0);
+  const LevelPlan plan = levelPlan(run.level);
+  if (plan.problems.empty()) return {};
+  // A timed-out run stopped part way; its answers stop with it.
+  const int asked = run.runTime == 99999 ? plan.problemCount / 2 : plan.problemCount;
+  const double pupilPace = 0.8 + (run.pupilNo % 7) * 0.12;
+  QByteArray bytes;
+  std::vector<Problem> retries;
+  for (int n = 0; n < asked; ++n) {
+    const Problem problem = plan.problems[std::size_t(int(uniform(engine) * plan.problems.size())) % plan.problems.size()];
+    const double hardness = hardnessOf(problem.multiplicand, problem.multiplier);
+    AnswerRecord a;
+    a.date = run.date;
+    a.timeOfDay = run.timeOfDay;
+    a.pupilNo = run.pupilNo;
+    a.level = run.level;
+    a.multiplicand = uint8_t(problem.multiplicand);
+    a.multiplier = uint8_t(problem.multiplier);
+    a.answerMs = int((700 + hardness * 1400 + uniform(engine) * 900) * pupilPace);
+    a.typed = int16_t(problem.answer());
+    if (uniform(engine) < 0.02 + hardness * 0.06) {
+      a.result = AnswerRecord::Result::Wrong;
+      a.typed = int16_t(problem.answer() + (uniform(engine) < 0.5 ? 10 : -1));
+      retries.push_back(problem);
+    }
+    bytes += a.encode();
+  }
+  for (const Problem& problem : retries) {
+    AnswerRecord a;
+    a.date = run.date;
+    a.timeOfDay = run.timeOfDay;
+    a.pupilNo = run.pupilNo;
+    a.level = run.level;
+    a.multiplicand = uint8_t(problem.multiplicand);
+    a.multiplier = uint8_t(problem.multiplier);
+    a.result = AnswerRecord::Result::RightOnRetry;
+    a.answerMs = int((900 + uniform(engine) * 1500) * pupilPace);
+    a.typed = int16_t(problem.answer());
+    bytes += a.encode();
+  }
+  return bytes;
+}
+
+// The answer log that goes with a run history: every run's answers, in the runs' order.
+QByteArray answerHistory(const QByteArray& runs) {
+  std::mt19937 engine(20261210);
+  QByteArray bytes;
+  for (qsizetype at = 0; at + ResultRecord::kSize <= runs.size(); at += ResultRecord::kSize)
+    bytes += answersOfRun(ResultRecord::decode(runs.constData() + at), engine);
+  return bytes;
 }
 
 QByteArray runHistory(const QString& schoolCode, const QDate& today, const std::array<int, 26>& passTimes) {
@@ -122,13 +188,17 @@ int main(int argc, char** argv) {
   for (const Tone& tone : tones())
     writeToneWav(soundFolder + QString::fromUtf8(tone.name) + QStringLiteral(".wav"), tone.notes);
 
-  // The results file is precious even in the demo: runs made while trying the program stay.
+  // The results file is precious even in the demo: runs made while trying the program stay. The
+  // answer log is laid out with the history it belongs to, never beside runs it knows nothing of.
   const QString results = programData + kResultsFileName;
   if (!QFile::exists(results)) {
-    QFile file(results);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
     const QString schoolCode = commonData.value(1).remove(u'"').left(5);
-    file.write(runHistory(schoolCode, QDate::currentDate(), passTimesOf(criteria)));
+    const QByteArray runs = runHistory(schoolCode, QDate::currentDate(), passTimesOf(criteria));
+    QFile file(results);
+    if (!file.open(QIODevice::WriteOnly) || file.write(runs) != runs.size()) return 1;
+    QFile log(programData + kAnswerLogFileName);
+    const QByteArray answers = answerHistory(runs);
+    if (!log.open(QIODevice::WriteOnly) || log.write(answers) != answers.size()) return 1;
   }
   std::printf("demo installation ready in %s\n", qPrintable(root));
   return 0;

@@ -1,5 +1,6 @@
 #include "teacher/fact_map_view.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -44,8 +45,16 @@ void drawCell(QPainter& painter, const QRectF& r, const FactCell& cell) {
   if (cell.hasMedian())
     painter.drawText(r.adjusted(0, 0, 0, -r.height() * 0.35), Qt::AlignCenter,
                      QString::number(cell.medianMs / 1000.0, 'f', 1));
-  painter.setFont(sized(painter, r.height() * 0.24));
   const QRectF bottom = r.adjusted(r.width() * 0.06, r.height() * 0.6, -r.width() * 0.06, 0);
+  const QString wrongText = cell.wrong > 0 ? QStringLiteral("×%1").arg(cell.wrong) : QString();
+  const QString retriedText = cell.retried > 0 ? QStringLiteral("△%1").arg(cell.retried) : QString();
+  // Both counts share the cell's foot; large counts get a smaller type rather than running together.
+  QFont countFont = sized(painter, r.height() * 0.24);
+  const QFontMetricsF metrics(countFont, painter.device());
+  const double needed = metrics.horizontalAdvance(wrongText + u' ' + retriedText);
+  if (needed > bottom.width())
+    countFont.setPixelSize(std::max(1, int(countFont.pixelSize() * bottom.width() / needed)));
+  painter.setFont(countFont);
   if (cell.wrong > 0) {
     // A red corner that shows across the room, the count beside it.
     const QPointF corner = r.topRight();
@@ -55,11 +64,11 @@ void drawCell(QPainter& painter, const QRectF& r, const FactCell& cell) {
     painter.drawPolygon(QPolygonF({corner, corner + QPointF(-s, 0), corner + QPointF(0, s)}));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QColor(170, 0, 0));
-    painter.drawText(bottom, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("×%1").arg(cell.wrong));
+    painter.drawText(bottom, Qt::AlignLeft | Qt::AlignVCenter, wrongText);
   }
   if (cell.retried > 0) {
     painter.setPen(QColor(0, 0, 150));
-    painter.drawText(bottom, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("△%1").arg(cell.retried));
+    painter.drawText(bottom, Qt::AlignRight | Qt::AlignVCenter, retriedText);
   }
 }
 }  // namespace
