@@ -2,8 +2,16 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <vector>
+
+#include "teardown.h"
 
 namespace {
+std::vector<std::function<void()>>& teardowns() {
+  static std::vector<std::function<void()>> list;
+  return list;
+}
+
 // Prints "<name> <median in ms>" for every benchmark, in the order they were registered.
 class MedianReporter : public benchmark::BenchmarkReporter {
  public:
@@ -20,6 +28,8 @@ class MedianReporter : public benchmark::BenchmarkReporter {
 };
 }  // namespace
 
+void atBenchmarksEnd(std::function<void()> teardown) { teardowns().push_back(std::move(teardown)); }
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -27,5 +37,6 @@ int main(int argc, char** argv) {
   MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
+  for (auto it = teardowns().rbegin(); it != teardowns().rend(); ++it) (*it)();
   return 0;
 }

@@ -1,15 +1,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QListWidget>
 #include <memory>
 
 #include "core/app_state.h"
 #include "core/level_catalogue.h"
 #include "core/results_file.h"
+#include "menu/level_list.h"
 #include "menu/seisekitime1.h"
 #include "real_services.h"
 #include "results_generator.h"
+#include "teardown.h"
 
 namespace {
 
@@ -56,8 +57,7 @@ struct MenuSetup : RealServices {
 };
 
 MenuSetup& setup() {
-  static MenuSetup instance;
-  return instance;
+  return sharedFixture<MenuSetup>();
 }
 
 void menuActivation(benchmark::State& bench) {

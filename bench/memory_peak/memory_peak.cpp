@@ -10,27 +10,16 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QTest>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
-#include "core/answer_record.h"
-#include "core/screen_names.h"
-#include "drill/main_frm.h"
-#include "menu/seisekitime1.h"
-#include "outcome/frm_syuuryou.h"
-#include "results_generator.h"
-#include "startup/firstfrm.h"
+#include "large_school.h"
 #include "teacher/fact_map.h"
 #include "teacher/frm_fact_map.h"
-#include "support/test_app.h"
 
 namespace {
 
-constexpr int kPupils = 5000;
-constexpr int kRecords = 100000;
 constexpr qint64 kAnswers = 5000000;
 
 // The high-water mark of the resident set since the process started (VmHWM), in MB.
@@ -42,68 +31,10 @@ double peakResidentMb() {
   return -1;
 }
 
-QStringList largeRoster() {
-  const QStringList family = {QStringLiteral("佐藤"), QStringLiteral("鈴木"), QStringLiteral("高橋"),
-                              QStringLiteral("田中"), QStringLiteral("いしだ"), QStringLiteral("ウエノ")};
-  const QStringList given = {QStringLiteral("太郎"), QStringLiteral("花子"), QStringLiteral("さくら"),
-                             QStringLiteral("ハルト"), QStringLiteral("結衣")};
-  QStringList lines;
-  for (int pupil = 1; pupil <= kPupils; ++pupil)
-    lines.append(QStringLiteral("%1,%2,0,0,\"%3%4\",0,\"\",\"\"")
-                     .arg(pupil)
-                     .arg(2010 + pupil % 12)
-                     .arg(family[pupil % family.size()], given[pupil / family.size() % given.size()]));
-  return lines;
-}
+// The pupil's steps on the large school, and the teacher's screens.
+struct Session : LargeSchoolSession {
+  Session() : LargeSchoolSession(kAnswers) {}
 
-// The program on the large school, with the steps a pupil takes.
-struct Session {
-  Session() {
-    app.installation.writeRoster(largeRoster());
-    writeLargeResultsFile(app.installation.resultsPath(), kRecords, kPupils, app.clock.dateNumber());
-    writeLargeAnswerLog(app.installation.programDataFolder() + kAnswerLogFileName, kAnswers, kPupils,
-                        app.clock.dateNumber(), 730);
-    // Level 4: 11 x 11..15 in random order; these draws reach every problem.
-    app.random.setValues({0.0, 0.2, 0.4, 0.6, 0.8});
-    app.pause.onPause = [](int) { QCoreApplication::processEvents(); };
-    QApplication::setActiveWindow(&app.host);
-  }
-
-  QWidget* keyTarget() {
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus : app.navigator.current();
-  }
-  void press(Qt::Key key) { QTest::keyClick(keyTarget(), key); }
-  void type(const QString& text) { QTest::keyClicks(keyTarget(), text); }
-
-  bool startUp() {
-    static_cast<Firstfrm*>(app.navigator.show(screens::kSplash))->continueStartUp();
-    return app.current() == screens::kNameSelection;
-  }
-  bool chooseFirstPupil() {
-    press(Qt::Key_Down);
-    press(Qt::Key_Return);
-    return app.current() == screens::kStudentMenu;
-  }
-  bool runLevel(const QString& key) {
-    type(key);
-    if (app.current() != screens::kDrill) return false;
-    for (int guard = 0; guard < 200 && app.current() == screens::kDrill; ++guard) {
-      auto* drill = app.screen<MainFrm>(screens::kDrill);
-      app.clock.advanceSeconds(3);
-      type(QString::number(drill->qLabel1->text().toInt() * drill->qlabel2->text().toInt()));
-      press(Qt::Key_Space);
-    }
-    auto* outcome = app.screen<FrmSyuuryou>(screens::kOutcome);
-    if (!outcome) return false;
-    outcome->timer1Tick();
-    return true;
-  }
-  bool backToMenu() {
-    press(Qt::Key_Return);  // "メニューへ" has the focus
-    return app.current() == screens::kStudentMenu;
-  }
-  seisekitime1* menu() { return app.screen<seisekitime1>(screens::kStudentMenu); }
   // Runs one of the menu's views; the menu stays the screen.
   bool menuView(const std::function<void(seisekitime1&)>& view) {
     seisekitime1* m = menu();
@@ -128,12 +59,6 @@ struct Session {
     app.navigator.unload(screens::kFactMap);
     return app.current() == screens::kStudentMenu;
   }
-  bool backToNames() {
-    type(QStringLiteral("0"));
-    return app.current() == screens::kNameSelection;
-  }
-
-  TestApp app;
 };
 
 }  // namespace
@@ -183,9 +108,7 @@ int main(int argc, char** argv) {
       reached = false;
       break;
     }
-    // The program deletes the screens it unloaded once each outermost event has been handled; this
-    // driver sends its events from outside the event loop, so it does that itself.
-    session.app.navigator.collectUnloaded();
+    session.collect();
     std::printf("%s %.1f\n", stage.name, peakResidentMb());
     std::fflush(stdout);
   }

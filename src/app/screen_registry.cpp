@@ -1,8 +1,11 @@
 #include "app/screen_registry.h"
 
+#include <memory>
+
 #include "core/app_context.h"
 #include "core/screen_names.h"
 #include "drill/main_frm.h"
+#include "menu/ranking_memo.h"
 #include "menu/seisekitime1.h"
 #include "outcome/frm_syuuryou.h"
 #include "platform/navigator.h"
@@ -24,7 +27,11 @@ void registerScreens(AppContext& context) {
   registerWithContext<Firstfrm>(context, screens::kSplash);
   context.navigator.registerScreen(screens::kCover, [] { return std::make_unique<BASEFRM>(); });
   registerWithContext<namesel>(context, screens::kNameSelection);
-  registerWithContext<seisekitime1>(context, screens::kStudentMenu);
+  // The menu is made afresh at every visit; its rankings are kept for the next one.
+  auto rankings = std::make_shared<RankingMemo>();
+  context.navigator.registerScreen(screens::kStudentMenu, [&context, rankings] {
+    return std::make_unique<seisekitime1>(context, rankings.get());
+  });
   registerWithContext<MainFrm>(context, screens::kDrill);
   registerWithContext<FrmSyuuryou>(context, screens::kOutcome);
   registerWithContext<FrmTimeData>(context, screens::kCriteriaEditor);

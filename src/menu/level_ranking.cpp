@@ -1,5 +1,6 @@
 #include "menu/level_ranking.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/app_state.h"
@@ -21,21 +22,57 @@ int secondaryPoints(const AppState& state, int level, int pupil, PointsOrder ord
 // primary point.
 int64_t pointsKey(int primary, int secondary) { return -(int64_t(primary) * (int64_t(1) << 32) + secondary); }
 
-QString rankingLine(const AppState& state, const ReportAudience& audience, int level, RankingKind kind,
-                    const RankedPupil& ranked, int rankWidth) {
-  const int p = ranked.pupil;
-  const QString rank = rightAlignedText(u' ' + QString::number(ranked.rank), rankWidth);
-  const QString who = audience.mark(p) + rankingName5(audience.name(p));
-  if (kind == RankingKind::Points)
-    return rank + who + rightAlignedText(QString::number(state.todayPoints(level, p)), 3) + u'/' +
-           rightAlignedText(QString::number(state.totalPoints(level, p)), 5);
-  const QString chosen = p == audience.chosenPupil() ? QStringLiteral("●") : QStringLiteral("　");
-  const int best = state.personalBest(level, p);
-  if (best == kNoTime) return QString(rankWidth, u'-') + who + QStringLiteral("------ ") + chosen;
-  const QString bestText =
-      best == kFailedBest ? QStringLiteral("*失敗*") : rightAlignedText(u' ' + QString::number(best), 6);
-  return rank + who + bestText + u' ' + chosen;
-}
+// One line written into a buffer on the stack and made a string once: a view writes a line for
+// every pupil at every level, and growing a string piece by piece cost more than ranking them.
+class LineBuilder {
+ public:
+  void append(QStringView text) {
+    // Once a piece has gone on in the string, every later one follows it there.
+    if (spilling_ || length_ + text.size() > kRoom) return spill(text);
+    std::copy(text.utf16(), text.utf16() + text.size(), buffer_ + length_);
+    length_ += text.size();
+  }
+  void append(char16_t c) { append(QStringView(&c, 1)); }
+  void repeat(char16_t c, qsizetype times) {
+    for (qsizetype i = 0; i < times; ++i) append(c);
+  }
+  // The number right-aligned in width characters, as rightAlignedText does with its text (blanks
+  // in front, only the last width characters), optionally after one blank.
+  void appendRightAligned(qint64 value, int width, bool leadingBlank) {
+    char16_t text[24];
+    int length = 0;
+    if (leadingBlank) text[length++] = u' ';
+    char16_t digits[20];
+    int count = 0;
+    quint64 magnitude = value < 0 ? quint64(-(value + 1)) + 1 : quint64(value);
+    do {
+      digits[count++] = char16_t(u'0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) text[length++] = u'-';
+    while (count > 0) text[length++] = digits[--count];
+    repeat(u' ', width - length);
+    const int from = std::max(0, length - width);
+    append(QStringView(text + from, length - from));
+  }
+  QString text() const {
+    const QString held(reinterpret_cast<const QChar*>(buffer_), length_);
+    return spilling_ ? held + spilled_ : held;
+  }
+
+ private:
+  // Room for any line a ranking writes; a longer one (a huge rank width) goes on in a string.
+  static constexpr qsizetype kRoom = 64;
+  void spill(QStringView text) {
+    spilling_ = true;
+    spilled_.append(text);
+  }
+  char16_t buffer_[kRoom];
+  qsizetype length_ = 0;
+  bool spilling_ = false;
+  QString spilled_;
+};
+
 }  // namespace
 
 std::vector<RankedPupil> rankLevel(const AppState& state, int level, RankingKind kind, PointsOrder order) {
@@ -71,16 +108,52 @@ std::vector<RankedPupil> rankLevel(const AppState& state, int level, RankingKind
   return ranking;
 }
 
+QString rankingLine(const AppState& state, const ReportAudience& audience, int level, RankingKind kind,
+                    const RankedPupil& ranked, int rankWidth) {
+  const int p = ranked.pupil;
+  LineBuilder line;
+  if (kind == RankingKind::Points) {
+    line.appendRightAligned(ranked.rank, rankWidth, true);
+    line.append(audience.rankingWho(p));
+    line.appendRightAligned(state.todayPoints(level, p), 3, false);
+    line.append(u'/');
+    line.appendRightAligned(state.totalPoints(level, p), 5, false);
+    return line.text();
+  }
+  const char16_t chosen = p == audience.chosenPupil() ? u'●' : u'　';
+  const int best = state.personalBest(level, p);
+  if (best == kNoTime) {
+    line.repeat(u'-', rankWidth);
+    line.append(audience.rankingWho(p));
+    line.append(u"------ ");
+    line.append(chosen);
+    return line.text();
+  }
+  line.appendRightAligned(ranked.rank, rankWidth, true);
+  line.append(audience.rankingWho(p));
+  if (best == kFailedBest)
+    line.append(u"*失敗*");
+  else
+    line.appendRightAligned(best, 6, true);
+  line.append(u' ');
+  line.append(chosen);
+  return line.text();
+}
 RankingLines levelRankingLines(const AppState& state, const ReportAudience& audience, int level,
-                               RankingKind kind, PointsOrder order, int rankWidth) {
+                               RankingKind kind, PointsOrder order, int rankWidth,
+                               std::vector<RankedPupil>* linePupils) {
   RankingLines result;
-  for (const RankedPupil& ranked : rankLevel(state, level, kind, order)) {
+  if (linePupils) linePupils->clear();
+  const std::vector<RankedPupil> ranking = rankLevel(state, level, kind, order);
+  result.lines.reserve(qsizetype(ranking.size()));
+  for (const RankedPupil& ranked : ranking) {
     if (!audience.shown(ranked.pupil)) continue;
     if (kind == RankingKind::Points && order == PointsOrder::Today && state.todayPoints(level, ranked.pupil) == 0)
       continue;
-    const QString line = rankingLine(state, audience, level, kind, ranked, rankWidth);
-    if (line.contains(QStringLiteral("●"))) result.scrollRow = int(result.lines.size()) - 1;
-    result.lines.append(line);
+    QString line = rankingLine(state, audience, level, kind, ranked, rankWidth);
+    if (line.contains(u'●')) result.scrollRow = int(result.lines.size()) - 1;
+    result.lines.append(std::move(line));
+    if (linePupils) linePupils->push_back(ranked);
   }
   return result;
 }

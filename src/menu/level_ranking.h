@@ -30,5 +30,11 @@ struct RankingLines {
   // The line to bring into view: the one before the chosen pupil's, -1 for none.
   int scrollRow = -1;
 };
+// linePupils, when given, gets the ranked pupil of every line.
 RankingLines levelRankingLines(const AppState& state, const ReportAudience& audience, int level,
-                               RankingKind kind, PointsOrder order, int rankWidth = 2);
+                               RankingKind kind, PointsOrder order, int rankWidth = 2,
+                               std::vector<RankedPupil>* linePupils = nullptr);
+
+// One pupil's line of a level's ranking.
+QString rankingLine(const AppState& state, const ReportAudience& audience, int level, RankingKind kind,
+                    const RankedPupil& ranked, int rankWidth);

@@ -72,6 +72,14 @@ const QString& ReportAudience::name(int pupil) const { return state_.pupilName[p
 
 int ReportAudience::chosenPupil() const { return state_.currentPupilNo; }
 
+const QString& ReportAudience::rankingWho(int pupil) const {
+  if (pupil < 0) pupil = 0;
+  if (std::size_t(pupil) >= rankingWho_.size()) rankingWho_.resize(std::size_t(pupil) + 1);
+  QString& who = rankingWho_[std::size_t(pupil)];
+  if (who.isNull()) who = mark(pupil) + rankingName5(name(pupil));
+  return who;
+}
+
 LevelLines todayLines(const std::vector<ResultRecord>& records, const ReportAudience& audience,
                       int levelCount, double today) {
   LevelLines lines(std::size_t(std::max(levelCount, 0) + 1));

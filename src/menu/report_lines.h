@@ -39,10 +39,16 @@ class ReportAudience {
   // The pupil's name from the roster.
   const QString& name(int pupil) const;
   int chosenPupil() const;
+  // The grade filter the audience was made with.
+  const QString& filterText() const { return filterText_; }
+  // The mark and the ranking's five-character name, as a ranking line shows the pupil; worked out
+  // once per pupil for as long as the audience lives, since a view ranks every pupil at every level.
+  const QString& rankingWho(int pupil) const;
 
  private:
   const AppState& state_;
   QString filterText_;
+  mutable std::vector<QString> rankingWho_;
 };
 
 // Lines by level, index 0..levelCount; index 0 is no level and stays empty.

@@ -25,13 +25,16 @@
 #include "menu/chart_panel.h"
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
+#include "menu/level_list.h"
 #include "menu/level_cells.h"
 #include "menu/menu_geometry.h"
+#include "menu/ranking_memo.h"
 #include "menu/start_keys.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/navigator.h"
+#include "platform/paint_hold.h"
 #include "platform/pause.h"
 
 using namespace menu_geometry;
@@ -40,7 +43,11 @@ namespace {
 const QString kWaitText = QStringLiteral("Just a moment, please.");
 }  // namespace
 
-seisekitime1::seisekitime1(AppContext& context) : Screen(screens::kStudentMenu), context_(context) {
+seisekitime1::seisekitime1(AppContext& context, RankingMemo* rankings)
+    : Screen(screens::kStudentMenu),
+      context_(context),
+      ownRankings_(rankings ? nullptr : std::make_unique<RankingMemo>()),
+      rankings_(rankings ? *rankings : *ownRankings_) {
   setWindowTitle(QStringLiteral("hoshida"));
   setFont(japaneseFont());
   setFontPoints(this, 10);
@@ -131,6 +138,8 @@ void seisekitime1::buildTeacherPanel() {
   Picture7->hide();
 }
 
+seisekitime1::~seisekitime1() = default;
+
 void seisekitime1::onLoad() {
   AppState& state = context_.state;
   state.allResultsPeriod = 3;
@@ -187,6 +196,8 @@ void seisekitime1::onLoad() {
 }
 
 void seisekitime1::onActivate() {
+  // A quick activation shows the pupil the finished menu, not its cover and every step between.
+  const PaintHold hold(this);
   AppState& state = context_.state;
   Command8->setVisible(isTeacherName(state.currentPupilName));
   Picture11->Command24[1]->setVisible(isTeacherName(state.currentPupilName));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include <QStringList>
@@ -11,6 +12,8 @@
 #include "platform/screen.h"
 
 class ClickableLabel;
+class LevelList;
+class RankingMemo;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
@@ -33,7 +36,10 @@ class QScrollBar;
 // seisekitime1_views.cpp the view controls and the results views that fill the lists.
 class seisekitime1 : public Screen {
  public:
-  explicit seisekitime1(AppContext& context);
+  // The rankings are kept in `rankings` from one visit of the menu to the next; without one the
+  // screen keeps its own for as long as it lives.
+  explicit seisekitime1(AppContext& context, RankingMemo* rankings = nullptr);
+  ~seisekitime1() override;
 
   void onLoad() override;
   void onActivate() override;
@@ -113,7 +119,7 @@ class seisekitime1 : public Screen {
   std::vector<QLabel*> Label14;
   std::vector<QLabel*> Label15;
   std::vector<QLabel*> Label8;
-  std::vector<QListWidget*> List5;
+  std::vector<LevelList*> List5;
   std::vector<QLabel*> Label7;
   std::vector<QPushButton*> Command3;
 
@@ -170,6 +176,11 @@ class seisekitime1 : public Screen {
   // Puts a view's lines into the level lists, one list per level.
   void fillLevelLists(const std::vector<QStringList>& lines);
   void fillLevelList(int level, const QStringList& lines);
+  // One level's ranking by the display mode, for the pupils the audience shows. Alone, the list is
+  // emptied and events run before it is filled; in a view of every level the view's steps let
+  // them run.
+  enum class RankingAlone { No, Yes };
+  void showLevelRanking(int level, const ReportAudience& shownTo, RankingAlone alone);
 
   bool mayStart(int level) const;
   void startByAccelerator(int digit);
@@ -177,9 +188,14 @@ class seisekitime1 : public Screen {
   void coverLevelArea();
   void finishView();
   void showLevelLists(bool shown);
+  // A level list is on the screen while the lists are shown and its column is on the canvas.
+  void applyLevelListVisibility();
   ReportAudience audience() const;
 
   AppContext& context_;
+  std::unique_ptr<RankingMemo> ownRankings_;
+  bool levelListsShown_ = true;
+  RankingMemo& rankings_;
   int columnWidth_ = 0;
   // The parent of the level columns, masked to the canvas.
   QWidget* columnArea_ = nullptr;

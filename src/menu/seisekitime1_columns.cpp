@@ -11,6 +11,7 @@
 #include "menu/availability.h"
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
+#include "menu/level_list.h"
 #include "menu/level_cells.h"
 #include "menu/menu_geometry.h"
 #include "platform/fonts.h"
@@ -38,7 +39,7 @@ void seisekitime1::buildTemplates() {
   Label14 = {boxedLabel(columnArea_)};
   Label15 = {boxedLabel(columnArea_)};
   Label8 = {boxedLabel(columnArea_)};
-  List5 = {new QListWidget(columnArea_)};
+  List5 = {new LevelList(columnArea_)};
   Label7 = {boxedLabel(columnArea_)};
   Command3 = {new QPushButton(columnArea_)};
 
@@ -55,9 +56,6 @@ void seisekitime1::buildTemplates() {
   warning.setColor(QPalette::Text, QColor(192, 0, 0));
   Text1[0]->setPalette(warning);
   List5[0]->setFont(fixedPitchJapaneseFont());
-  // Every line is one line of the fixed-pitch font: the list need not measure its thousands of
-  // lines one by one.
-  List5[0]->setUniformItemSizes(true);
   setFontPoints(List5[0], 10);
   setFontPoints(Label7[0], 9);
   setFontPoints(Label8[0], 9);
@@ -90,8 +88,7 @@ void seisekitime1::addColumn(int level) {
   Label14.push_back(boxedLabel(columnArea_));
   Label15.push_back(boxedLabel(columnArea_));
   Label8.push_back(boxedLabel(columnArea_));
-  auto* list = new QListWidget(columnArea_);
-  list->setUniformItemSizes(true);
+  auto* list = new LevelList(columnArea_);
   list->setFont(List5[0]->font());
   List5.push_back(list);
   Label7.push_back(boxedLabel(columnArea_));
@@ -175,6 +172,7 @@ void seisekitime1::refreshCounts() {
 void seisekitime1::layOutColumns(int scrollPos) {
   for (std::size_t level = 1; level < List5.size(); ++level)
     placeColumn(int(level), columnLeft(int(level), scrollPos, placement(List5[0]).width()));
+  applyLevelListVisibility();
 }
 
 void seisekitime1::scrollChanged(int value) {
@@ -215,14 +213,10 @@ void seisekitime1::fillLevelLists(const std::vector<QStringList>& lines) {
 }
 
 void seisekitime1::fillLevelList(int level, const QStringList& lines) {
-  QListWidget* list = List5.at(std::size_t(level));
-  // One batch: the list lays itself out once, not once per line.
-  list->setUpdatesEnabled(false);
-  list->clear();
-  list->addItems(lines);
+  LevelList* list = List5.at(std::size_t(level));
+  list->setLines(lines);
   // A new view starts at its first line, wherever the previous one was scrolled to.
   list->scrollToTop();
-  list->setUpdatesEnabled(true);
 }
 
 void seisekitime1::clipColumnsToCanvas() {
@@ -240,12 +234,10 @@ void seisekitime1::成績リスト色表示() {
   const AppState& state = context_.state;
   for (std::size_t i = 1; i < List5.size(); ++i) {
     const int level = int(i);
-    QListWidget* list = List5[level];
+    LevelList* list = List5[level];
     if (list->count() == 0) continue;
     if (displayMode == 1) {
-      QStringList entries;
-      for (int row = 0; row < list->count(); ++row) entries.append(list->item(row)->text());
-      const auto colour = timesListColour(entries, state.passTime[level], state.lowestTime[level],
+      const auto colour = timesListColour(list->lines(), state.passTime[level], state.lowestTime[level],
                                           Text4->palette().color(QPalette::Base),
                                           Text5->palette().color(QPalette::Base));
       if (colour) setBackColour(list, *colour);
@@ -255,12 +247,22 @@ void seisekitime1::成績リスト色表示() {
 }
 
 void seisekitime1::成績リスト色表示単独(int level) {
-  QListWidget* list = List5.at(level);
+  LevelList* list = List5.at(level);
   if (list->count() == 0) return;
   list->setCurrentRow(-1);
   list->clearSelection();
 }
 
 void seisekitime1::showLevelLists(bool shown) {
-  for (std::size_t level = 1; level < List5.size(); ++level) List5[level]->setVisible(shown);
+  levelListsShown_ = shown;
+  applyLevelListVisibility();
+}
+
+void seisekitime1::applyLevelListVisibility() {
+  // A list beyond the canvas would be clipped away whole; hidden, it is not laid out for nothing.
+  for (std::size_t level = 1; level < List5.size(); ++level) {
+    const QRect at = placement(List5[level]);
+    const bool onCanvas = at.left() < kCanvasWidth && at.left() + at.width() > 0;
+    List5[level]->setVisible(levelListsShown_ && onCanvas);
+  }
 }

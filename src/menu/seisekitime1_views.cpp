@@ -17,10 +17,13 @@
 #include "menu/chart_panel.h"
 #include "menu/chart_window.h"
 #include "menu/column_layout.h"
+#include "menu/level_list.h"
 #include "menu/level_ranking.h"
 #include "menu/menu_geometry.h"
 #include "menu/other_pupils.h"
 #include "menu/personal_time_lines.h"
+#include "menu/progress_steps.h"
+#include "menu/ranking_memo.h"
 #include "menu/report_lines.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
@@ -176,10 +179,11 @@ void seisekitime1::orderChanged(int index) {
       ProgressBar1->setValue(0);
       ProgressBar2->setValue(0);
       ProgressBar2->setMaximum(context_.state.levelCount);
+      const ReportAudience shownTo = audience();
+      ProgressSteps progress({ProgressBar1, ProgressBar2}, int(List5.size()) - 1);
       for (int level = 1; level < int(List5.size()); ++level) {
-        ProgressBar1->setValue(level);
-        ProgressBar2->setValue(level);
-        Command3_Click(level);
+        progress.reach(level);
+        showLevelRanking(level, shownTo, RankingAlone::No);
       }
     }
     if (index == 3) Command7_Click();
@@ -241,15 +245,19 @@ void seisekitime1::Command6_Click() {
   回数など表示();
   ProgressBar2->setValue(0);
   ProgressBar2->setMaximum(context_.state.levelCount);
+  const ReportAudience shownTo = audience();
+  ProgressSteps progress({ProgressBar2}, int(List5.size()) - 1);
   for (int level = 1; level < int(List5.size()); ++level) {
-    ProgressBar2->setValue(level);
-    Command3_Click(level);
+    progress.reach(level);
+    showLevelRanking(level, shownTo, RankingAlone::No);
     成績リスト色表示単独(level);
   }
   Picture1->setEnabled(true);
 }
 
-void seisekitime1::Command3_Click(int level) {
+void seisekitime1::Command3_Click(int level) { showLevelRanking(level, audience(), RankingAlone::Yes); }
+
+void seisekitime1::showLevelRanking(int level, const ReportAudience& shownTo, RankingAlone alone) {
   if (level < 1 || level >= int(List5.size())) return;
   Label9[level]->setText(QStringLiteral("今日"));
   Label10[level]->setText(QStringLiteral("今まで"));
@@ -257,13 +265,15 @@ void seisekitime1::Command3_Click(int level) {
   if (displayMode == 2 && pointsOrder == 0) pointsOrder = 1;
   const RankingKind kind = displayMode == 2 ? RankingKind::Points : RankingKind::Times;
   const PointsOrder order = pointsOrder == 2 ? PointsOrder::Today : PointsOrder::Cumulative;
-  const RankingLines ranking = levelRankingLines(context_.state, audience(), level, kind, order);
-  List5[level]->clear();
-  letEventsRun();
+  const RankingLines ranking = rankings_.lines(context_.state, shownTo, level, kind, order);
+  if (alone == RankingAlone::Yes) {
+    List5[level]->clear();
+    letEventsRun();
+  }
   fillLevelList(level, ranking.lines);
   // The line before the chosen pupil's goes to the top, which brings the pupil's line into view.
   if (ranking.scrollRow >= 0)
-    List5[level]->scrollToItem(List5[level]->item(ranking.scrollRow), QAbstractItemView::PositionAtTop);
+    List5[level]->scrollToRow(ranking.scrollRow, QAbstractItemView::PositionAtTop);
   成績リスト色表示単独(level);
 }
 

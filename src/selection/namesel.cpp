@@ -57,6 +57,8 @@ namesel::namesel(AppContext& context) : Screen(screens::kNameSelection), context
   Label2->hide();
 
   List1 = new QListWidget(this);
+  // Every line is one line of the same font: the list need not measure each of thousands of names.
+  List1->setUniformItemSizes(true);
   List1->setFont(fixedPitchJapaneseFont());
   setBackColour(List1, kListColour);
   place(List1, 600, 2900, 9000, 8200);

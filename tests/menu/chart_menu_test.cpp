@@ -11,6 +11,7 @@
 #include "core/screen_names.h"
 #include "menu/chart_panel.h"
 #include "menu/chart_picture.h"
+#include "menu/level_list.h"
 #include "menu/seisekitime1.h"
 #include "platform/clock.h"
 #include "selection/roster_file.h"
@@ -53,8 +54,8 @@ TEST_F(ChartMenu, PersonalTimesListThePupilsOwnRunsAndOfferTheCharts) {
   const QString twoDaysAgo = app.clock.today().addDays(-2).toString(QStringLiteral("yyyy/MM/dd"));
   const QString today = app.clock.today().toString(QStringLiteral("yyyy/MM/dd"));
   ASSERT_EQ(menu->List5[1]->count(), 2);
-  EXPECT_EQ(menu->List5[1]->item(0)->text(), twoDaysAgo + QStringLiteral(" 9:00:00  85秒"));
-  EXPECT_EQ(menu->List5[1]->item(1)->text(), today + QStringLiteral(" 12:00:00"));
+  EXPECT_EQ(menu->List5[1]->line(0), twoDaysAgo + QStringLiteral(" 9:00:00  85秒"));
+  EXPECT_EQ(menu->List5[1]->line(1), today + QStringLiteral(" 12:00:00"));
   ASSERT_EQ(menu->List5[2]->count(), 1);
   EXPECT_TRUE(menu->Command17->isVisible());
   EXPECT_EQ(menu->Picture11->List3->count(), 25);

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "core/app_state.h"
 #include "menu/level_ranking.h"
+#include "menu/ranking_memo.h"
 #include "menu/report_lines.h"
 #include "support/qstring_printer.h"
 
@@ -35,6 +38,10 @@ struct Ranking {
                      const char* filter = "全学年", int rankWidth = 2) const {
     return levelRankingLines(*state, ReportAudience(*state, QString::fromUtf8(filter)), kLevel, kind, order,
                              rankWidth);
+  }
+  RankingLines kept(RankingMemo& memo, RankingKind kind, PointsOrder order = PointsOrder::Cumulative,
+                    const char* filter = "全学年") const {
+    return memo.lines(*state, ReportAudience(*state, QString::fromUtf8(filter)), kLevel, kind, order);
   }
 };
 }  // namespace
@@ -98,4 +105,45 @@ TEST(LevelRanking, EveryPupilOfALargeRosterIsRankedAndLongRanksKeepTheirLastDigi
   // The line before the chosen pupil's is the one brought into view.
   EXPECT_EQ(lines.scrollRow, 0);
   EXPECT_TRUE(lines.lines[1].contains(u"●"_qs));
+}
+
+TEST(LevelRanking, ARankWiderThanAnyLineIsStillWrittenWhole) {
+  Ranking r;
+  r.best(2, 40);
+  const QString line = r.lines(RankingKind::Times, PointsOrder::Cumulative, "全学年", 70).lines.first();
+  EXPECT_EQ(line, QString(69, u' ') + u"1●生徒2　　    40 ●"_qs);
+}
+
+// The kept rankings against rankings written afresh, after each change that could make them stale.
+TEST(RankingMemo, KeptLinesAreAlwaysTheLinesWrittenAfresh) {
+  Ranking r;
+  r.best(1, 50);
+  r.best(5, 45);
+  r.points(5, 3, 20);
+  r.points(2, 0, 20);
+  const std::vector<std::pair<const char*, std::function<void(Ranking&)>>> changes = {
+      {"nothing", [](Ranking&) {}},
+      {"a new best time", [](Ranking& x) { x.best(7, 30); }},
+      {"new points", [](Ranking& x) { x.points(9, 5, 5); }},
+      {"the roster's order", [](Ranking& x) { std::swap(x.state->rosterPupilNo[1], x.state->rosterPupilNo[2]); }},
+      {"a name edited in place", [](Ranking& x) { x.state->pupilName[1][2] = u'X'; }},
+      {"a birth year", [](Ranking& x) { x.state->pupilBirthYear[9] = 2015; }},
+      {"the school year", [](Ranking& x) { x.state->schoolYear = 2027; }},
+      {"another chosen pupil", [](Ranking& x) { x.state->currentPupilNo = 7; }},
+      {"the chosen pupil back", [](Ranking& x) { x.state->currentPupilNo = 2; }},
+      {"nobody chosen", [](Ranking& x) { x.state->currentPupilNo = 0; }},
+      {"a shorter roster", [](Ranking& x) { x.state->rosterCount = 4; }},
+  };
+  RankingMemo memo;
+  for (const auto& [what, change] : changes) {
+    change(r);
+    for (RankingKind kind : {RankingKind::Times, RankingKind::Points})
+      for (PointsOrder order : {PointsOrder::Cumulative, PointsOrder::Today})
+        for (const char* filter : {"全学年", "小５"}) {
+          const RankingLines kept = r.kept(memo, kind, order, filter);
+          const RankingLines afresh = r.lines(kind, order, filter);
+          EXPECT_EQ(kept.lines, afresh.lines) << what << " / " << filter;
+          EXPECT_EQ(kept.scrollRow, afresh.scrollRow) << what << " / " << filter;
+        }
+  }
 }

@@ -9,12 +9,17 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/app_state.h"
 #include "core/screen_names.h"
+#include "menu/level_list.h"
 #include "menu/seisekitime1.h"
 #include "platform/clock.h"
 #include "selection/roster_file.h"
+#include "teacher/record_edit.h"
 #include "support/test_app.h"
 
 namespace {
@@ -41,9 +46,11 @@ class ResultsViews : public ::testing::Test {
     return app.screen<seisekitime1>(screens::kStudentMenu);
   }
 
-  static QStringList lines(QListWidget* list) {
+  // What the list shows, read through its model as the view reads it.
+  static QStringList lines(QAbstractItemView* list) {
     QStringList texts;
-    for (int row = 0; row < list->count(); ++row) texts.append(list->item(row)->text());
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      texts.append(list->model()->index(row, 0).data().toString());
     return texts;
   }
   static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
@@ -51,6 +58,48 @@ class ResultsViews : public ::testing::Test {
   TestApp app;
 };
 }  // namespace
+
+namespace {
+// Another computer of the school changing the shared results file: a process of its own.
+void inAnotherProcess(const std::function<bool()>& change) {
+  const pid_t child = fork();
+  if (child == 0) _exit(change() ? 0 : 1);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+}  // namespace
+
+TEST_F(ResultsViews, EveryActivationShowsWhatAnotherComputerAppendedCorrectedOrDeleted) {
+  const std::vector<ResultRecord> first = {run(daysAgo(1), 2, 1, 50), run(daysAgo(0), 1, 1, 30)};
+  app.installation.writeResults(first);
+  seisekitime1* menu = openMenu();
+  ASSERT_EQ(lines(menu->List5[1]).first(), u" 1●山田太郎　 11/   11"_qs);
+  auto openedRecord = [this](int recordNo) {
+    return OpenedRecord{recordNo, app.installation.readResults().at(std::size_t(recordNo - 1)).encode()};
+  };
+  auto activateAgain = [this] { return app.navigator.show(screens::kStudentMenu); };
+
+  const ResultRecord appended = run(daysAgo(0), 2, 1, 30);
+  inAnotherProcess([&] {
+    app.installation.appendRawBytes(appended.encode());
+    return true;
+  });
+  activateAgain();
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1⑤佐藤花子　 11/   16"_qs, u" 2●山田太郎　 11/   11"_qs,
+                                                u" 3　田中先生　  0/    0"_qs}));
+
+  const OpenedRecord slowRun = openedRecord(1);
+  inAnotherProcess([&] { return correctRecord(*app.state, slowRun, Correction{2, 30}) == EditResult::Done; });
+  activateAgain();
+  EXPECT_EQ(lines(menu->List5[1]).first(), u" 1⑤佐藤花子　 11/   22"_qs);
+
+  const OpenedRecord todaysRun = openedRecord(3);
+  inAnotherProcess([&] { return deleteRecord(*app.state, todaysRun) == EditResult::Done; });
+  activateAgain();
+  EXPECT_EQ(lines(menu->List5[1]), (QStringList{u" 1●山田太郎　 11/   11"_qs, u" 1⑤佐藤花子　  0/   11"_qs,
+                                                u" 3　田中先生　  0/    0"_qs}));
+}
 
 TEST_F(ResultsViews, EveryActivationShowsTheCumulativePointsRanking) {
   // 30 s earn 11 points at a pass time of 60, 50 s earn 5.
@@ -179,10 +228,10 @@ TEST_F(ResultsViews, TheChosenPupilsLineIsBroughtIntoView) {
   for (int p = 2; p <= 80; ++p) records.push_back(run(daysAgo(1), p, 1, 20 + p));
   app.installation.writeResults(records);
   seisekitime1* menu = openMenu();
-  QListWidget* list = menu->List5[1];
+  LevelList* list = menu->List5[1];
   ASSERT_EQ(list->count(), 80);
-  ASSERT_TRUE(list->item(79)->text().contains(u"●"_qs));
-  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(79))));
+  ASSERT_TRUE(list->line(79).contains(u"●"_qs));
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->model()->index(79, 0))));
   EXPECT_EQ(list->currentRow(), -1);
   // A level where the pupil leads stays at its top.
   records.push_back(run(daysAgo(0), 1, 2, 10));

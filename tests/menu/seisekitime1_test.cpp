@@ -18,6 +18,7 @@
 #include "core/screen_names.h"
 #include "menu/clickable_label.h"
 #include "menu/column_layout.h"
+#include "menu/level_list.h"
 #include "menu/seisekitime1.h"
 #include "platform/clock.h"
 #include "support/scratch_mount.h"

@@ -1,0 +1,104 @@
+#include "menu/ranking_memo.h"
+
+#include <algorithm>
+
+#include "core/app_state.h"
+#include "menu/report_lines.h"
+
+namespace {
+const QChar kMarkInLine = u'●';
+
+int rosterSize(const AppState& state) {
+  return std::max(0, std::min(state.rosterCount, int(state.rosterPupilNo.size()) - 1));
+}
+
+// Every number a level's lines are written from, in roster order.
+std::vector<int32_t> rankingInputs(const AppState& state, int level) {
+  const int n = rosterSize(state);
+  std::vector<int32_t> inputs;
+  inputs.reserve(std::size_t(n) * 5 + 2);
+  inputs.push_back(n);
+  inputs.push_back(state.schoolYear);
+  for (int i = 1; i <= n; ++i) {
+    const int p = state.rosterPupilNo[std::size_t(i)];
+    inputs.push_back(p);
+    inputs.push_back(state.personalBest(level, p));
+    inputs.push_back(state.totalPoints(level, p));
+    inputs.push_back(state.todayPoints(level, p));
+    inputs.push_back(state.pupilBirthYear[std::size_t(p)]);
+  }
+  return inputs;
+}
+
+std::vector<QString> rosterNames(const AppState& state) {
+  const int n = rosterSize(state);
+  std::vector<QString> names;
+  names.reserve(std::size_t(n));
+  for (int i = 1; i <= n; ++i) names.push_back(state.pupilName[std::size_t(state.rosterPupilNo[std::size_t(i)])]);
+  return names;
+}
+
+std::vector<int> rowsWithTheMark(const QStringList& lines) {
+  std::vector<int> rows;
+  for (int row = 0; row < lines.size(); ++row)
+    if (lines.at(row).contains(kMarkInLine)) rows.push_back(row);
+  return rows;
+}
+
+// As the ranking does it: the line before the last one with the mark.
+int scrollRowOf(const std::vector<int>& markedRows) { return markedRows.empty() ? -1 : markedRows.back() - 1; }
+}  // namespace
+
+bool RankingMemo::sameNames(const std::vector<QString>& kept, const AppState& state) {
+  if (int(kept.size()) != rosterSize(state)) return false;
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const QString& now = state.pupilName[std::size_t(state.rosterPupilNo[i + 1])];
+    // The kept copy shares the roster's text until the roster's text is changed.
+    if (!kept[i].isSharedWith(now) && kept[i] != now) return false;
+  }
+  return true;
+}
+
+void RankingMemo::rewriteRowsOf(Made& made, int pupil, const AppState& state, const ReportAudience& audience,
+                                int level, RankingKind kind, int rankWidth) {
+  for (std::size_t row = 0; row < made.linePupils.size(); ++row) {
+    if (made.linePupils[row].pupil != pupil) continue;
+    QString line = rankingLine(state, audience, level, kind, made.linePupils[row], rankWidth);
+    const auto at = std::lower_bound(made.markedRows.begin(), made.markedRows.end(), int(row));
+    const bool wasMarked = at != made.markedRows.end() && *at == int(row);
+    const bool marked = line.contains(kMarkInLine);
+    if (wasMarked && !marked) made.markedRows.erase(at);
+    if (!wasMarked && marked) made.markedRows.insert(at, int(row));
+    made.lines.lines[qsizetype(row)] = std::move(line);
+  }
+}
+
+RankingLines RankingMemo::lines(const AppState& state, const ReportAudience& audience, int level,
+                                RankingKind kind, PointsOrder order, int rankWidth) {
+  const Key key{level, int(kind), int(order), rankWidth};
+  std::vector<int32_t> inputs = rankingInputs(state, level);
+  const auto found = made_.find(key);
+  if (found != made_.end()) {
+    Made& made = found->second;
+    if (made.inputs == inputs && made.filterText == audience.filterText() && sameNames(made.names, state)) {
+      const int chosen = audience.chosenPupil();
+      if (made.chosen != chosen) {
+        rewriteRowsOf(made, made.chosen, state, audience, level, kind, rankWidth);
+        rewriteRowsOf(made, chosen, state, audience, level, kind, rankWidth);
+        made.chosen = chosen;
+        made.lines.scrollRow = scrollRowOf(made.markedRows);
+      }
+      return made.lines;
+    }
+  }
+  Made made;
+  made.inputs = std::move(inputs);
+  made.names = rosterNames(state);
+  made.filterText = audience.filterText();
+  made.chosen = audience.chosenPupil();
+  made.lines = levelRankingLines(state, audience, level, kind, order, rankWidth, &made.linePupils);
+  made.markedRows = rowsWithTheMark(made.lines.lines);
+  const RankingLines result = made.lines;
+  made_[key] = std::move(made);
+  return result;
+}
