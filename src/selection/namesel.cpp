@@ -164,7 +164,7 @@ void namesel::fillGradeFilter() {
 
 void namesel::名簿表示() {
   listing_ = buildRosterListing(context_.state, context_.services.clock, context_.services.pause,
-                                displayMode_, Combo1->currentText());
+                                displayMode_, Combo1->currentText(), &sortKeys_);
   List1->clear();
   List1->addItems(listing_.lines);
   List1->setCurrentRow(0);

@@ -65,5 +65,6 @@ class namesel : public Screen {
   AppContext& context_;
   int displayMode_ = 1;
   RosterListing listing_;  // List1's lines and the pupil of each
+  RosterSortKeys sortKeys_;
   QString lastProblemShown_;
 };

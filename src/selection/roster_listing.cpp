@@ -106,7 +106,7 @@ QString pupilLineText(int grade, const QString& name, const QString& counters) {
 }
 
 RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pause, int mode,
-                                 const QString& gradeFilter) {
+                                 const QString& gradeFilter, RosterSortKeys* keptKeys) {
   state.schoolYear = schoolYearOn(clock.today(), state.schoolYearStartMonth);
   recountTallies(state, clock, pause);
 
@@ -118,18 +118,27 @@ RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pau
   const std::vector<PupilCounters> counters = allPupilCounters(state);
   std::vector<SortItem> items;
   items.reserve(std::size_t(state.rosterCount));
+  RosterSortKeys keys;
+  auto sortKeyOf = [&](const QString& text) {
+    const auto kept = keptKeys ? keptKeys->constFind(text) : RosterSortKeys::const_iterator();
+    QCollatorSortKey key = keptKeys && kept != keptKeys->cend() ? *kept : collator.sortKey(text);
+    if (keptKeys) keys.insert(text, key);
+    return key;
+  };
   for (int k = 1; k <= state.rosterCount; ++k) {
     const RosterEntry& entry = state.roster[k];
     const int grade = gradeNumber(state.schoolYear, entry.birthYear);
     QString line =
         pupilLineText(grade, entry.name, counterPairText(mode, counters[std::size_t(entry.number)]));
-    QCollatorSortKey key = collator.sortKey(line + u'*' + QString::number(entry.number));
+    QCollatorSortKey key = sortKeyOf(line + u'*' + QString::number(entry.number));
     items.push_back({entry.birthYear, std::move(key), std::move(line), entry.number});
   }
   std::stable_sort(items.begin(), items.end(), [](const SortItem& a, const SortItem& b) {
     if (a.birthYear != b.birthYear) return a.birthYear < b.birthYear;
     return a.key.compare(b.key) < 0;
   });
+
+  if (keptKeys) *keptKeys = std::move(keys);
 
   listing.lines.reserve(qsizetype(items.size()) + 1);
   listing.pupilNo.reserve(items.size() + 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCollatorSortKey>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -62,6 +64,12 @@ struct RosterListing {
   }
 };
 
-// Works out the school year, recounts the tallies, reads the roster and builds the list.
+// The collation keys of the last listing's lines. The name screen lists the roster as it opens and
+// again as it is shown, and working out the keys of thousands of names was most of that work; a
+// line that is the same text again has the same key.
+using RosterSortKeys = QHash<QString, QCollatorSortKey>;
+
+// Works out the school year, recounts the tallies, reads the roster and builds the list. With
+// `keptKeys`, keys of lines seen last time are taken from it, and it is left with this listing's.
 RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pause, int mode,
-                                 const QString& gradeFilter);
+                                 const QString& gradeFilter, RosterSortKeys* keptKeys = nullptr);

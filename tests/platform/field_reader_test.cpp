@@ -61,7 +61,9 @@ TEST(FieldReader, NumbersOfFields) {
     QString field;
     double number;
   } cases[] = {{u"30"_qs, 30}, {u" 1.5 "_qs, 1.5}, {u""_qs, 0}, {u"目標Time"_qs, 0}, {u"-4"_qs, -4},
-               {u"12abc"_qs, 0}, {u"nan"_qs, 0}, {u"inf"_qs, 0}};
+               {u"12abc"_qs, 0}, {u"nan"_qs, 0}, {u"inf"_qs, 0}, {u"0123"_qs, 123}, {u"+5"_qs, 5},
+               {u"1e3"_qs, 1000}, {u"-"_qs, 0}, {u"12 3"_qs, 0}, {u"\t2015\u3000"_qs, 2015},
+               {u"１２"_qs, 0}, {u"1234567890123456789"_qs, 1234567890123456789.0}};
   for (const auto& c : cases) EXPECT_EQ(fieldNumber(c.field), c.number) << c.field.toStdString();
 }
 

@@ -254,6 +254,25 @@ TEST_F(RosterTest, OlderYearsFirstThenNamesInJapaneseOrder) {
   EXPECT_EQ(listing().pupilNo, (std::vector<int>{0, 2, 4, 3, 1, 5}));
 }
 
+TEST_F(RosterTest, KeysKeptFromTheLastListingGiveTheListingMadeWithoutThem) {
+  RosterSortKeys kept;
+  const std::vector<QStringList> rosters = {
+      {rosterLine(1, 2003, QStringLiteral("うえだ")), rosterLine(3, 2003, QStringLiteral("イトウ"))},
+      {rosterLine(1, 2003, QStringLiteral("うえだ")), rosterLine(3, 2003, QStringLiteral("イトウ"))},
+      // Renamed and one more: old keys must not place the new texts.
+      {rosterLine(1, 2003, QStringLiteral("あべ")), rosterLine(3, 2003, QStringLiteral("イトウ")),
+       rosterLine(4, 2003, QStringLiteral("あんどう"))},
+  };
+  for (const QStringList& roster : rosters) {
+    installation.writeRoster(roster);
+    const RosterListing withKept = buildRosterListing(state, clock, pause, 1, kAllGrades, &kept);
+    const RosterListing fresh = listing();
+    EXPECT_EQ(withKept.lines, fresh.lines);
+    EXPECT_EQ(withKept.pupilNo, fresh.pupilNo);
+    EXPECT_EQ(kept.size(), roster.size());  // only this listing's keys are kept
+  }
+}
+
 TEST_F(RosterTest, EachLineKeepsItsPupilAfterFiltering) {
   // School year 2010: born 1997 中1, 1999 小5, 2006 幼2, 1993 高2.
   installation.writeRoster({rosterLine(11, 1999, QStringLiteral("小五")), rosterLine(12, 1997, QStringLiteral("中一")),
