@@ -8,6 +8,9 @@
 namespace {
 const QChar kMarkInLine = u'●';
 
+// A kept copy shares the text it was taken from until that text is changed.
+bool sameText(const QString& kept, const QString& now) { return kept.isSharedWith(now) || kept == now; }
+
 int rosterSize(const AppState& state) {
   return std::max(0, std::min(state.rosterCount, int(state.rosterPupilNo.size()) - 1));
 }
@@ -51,12 +54,31 @@ int scrollRowOf(const std::vector<int>& markedRows) { return markedRows.empty() 
 
 bool RankingMemo::sameNames(const std::vector<QString>& kept, const AppState& state) {
   if (int(kept.size()) != rosterSize(state)) return false;
-  for (std::size_t i = 0; i < kept.size(); ++i) {
-    const QString& now = state.pupilName[std::size_t(state.rosterPupilNo[i + 1])];
-    // The kept copy shares the roster's text until the roster's text is changed.
-    if (!kept[i].isSharedWith(now) && kept[i] != now) return false;
-  }
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    if (!sameText(kept[i], state.pupilName[std::size_t(state.rosterPupilNo[i + 1])])) return false;
   return true;
+}
+
+void RankingMemo::lendWhoTo(const AppState& state, const ReportAudience& audience) const {
+  const int n = rosterSize(state);
+  for (int i = 1; i <= n; ++i) {
+    const int p = state.rosterPupilNo[std::size_t(i)];
+    if (p < 0 || std::size_t(p) >= who_.size() || who_[std::size_t(p)].who.isNull()) continue;
+    const Who& kept = who_[std::size_t(p)];
+    if (sameText(kept.name, state.pupilName[std::size_t(p)]) && sameText(kept.mark, audience.mark(p)))
+      audience.adoptRankingWho(p, kept.who);
+  }
+}
+
+void RankingMemo::keepWhoOf(const AppState& state, const ReportAudience& audience) {
+  const int n = rosterSize(state);
+  for (int i = 1; i <= n; ++i) {
+    const int p = state.rosterPupilNo[std::size_t(i)];
+    const QString* who = audience.knownRankingWho(p);
+    if (p < 0 || !who) continue;
+    if (std::size_t(p) >= who_.size()) who_.resize(std::size_t(p) + 1);
+    who_[std::size_t(p)] = Who{state.pupilName[std::size_t(p)], audience.mark(p), *who};
+  }
 }
 
 void RankingMemo::rewriteRowsOf(Made& made, int pupil, const AppState& state, const ReportAudience& audience,
@@ -96,7 +118,9 @@ RankingLines RankingMemo::lines(const AppState& state, const ReportAudience& aud
   made.names = rosterNames(state);
   made.filterText = audience.filterText();
   made.chosen = audience.chosenPupil();
+  lendWhoTo(state, audience);
   made.lines = levelRankingLines(state, audience, level, kind, order, rankWidth, &made.linePupils);
+  keepWhoOf(state, audience);
   made.markedRows = rowsWithTheMark(made.lines.lines);
   const RankingLines result = made.lines;
   made_[key] = std::move(made);

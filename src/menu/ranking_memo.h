@@ -37,9 +37,19 @@ class RankingMemo {
   };
   using Key = std::tuple<int, int, int, int>;
 
+  // How a pupil is shown in every level's lines, kept with the name and mark it was made from.
+  struct Who {
+    QString name;
+    QString mark;
+    QString who;
+  };
+
   static bool sameNames(const std::vector<QString>& kept, const AppState& state);
+  void lendWhoTo(const AppState& state, const ReportAudience& audience) const;
+  void keepWhoOf(const AppState& state, const ReportAudience& audience);
   void rewriteRowsOf(Made& made, int pupil, const AppState& state, const ReportAudience& audience, int level,
                      RankingKind kind, int rankWidth);
 
   std::map<Key, Made> made_;
+  std::vector<Who> who_;  // by pupil
 };

@@ -80,6 +80,18 @@ const QString& ReportAudience::rankingWho(int pupil) const {
   return who;
 }
 
+void ReportAudience::adoptRankingWho(int pupil, const QString& who) const {
+  if (pupil < 0) return;
+  if (std::size_t(pupil) >= rankingWho_.size()) rankingWho_.resize(std::size_t(pupil) + 1);
+  rankingWho_[std::size_t(pupil)] = who;
+}
+
+const QString* ReportAudience::knownRankingWho(int pupil) const {
+  if (pupil < 0 || std::size_t(pupil) >= rankingWho_.size() || rankingWho_[std::size_t(pupil)].isNull())
+    return nullptr;
+  return &rankingWho_[std::size_t(pupil)];
+}
+
 LevelLines todayLines(const std::vector<ResultRecord>& records, const ReportAudience& audience,
                       int levelCount, double today) {
   LevelLines lines(std::size_t(std::max(levelCount, 0) + 1));

@@ -44,6 +44,9 @@ class ReportAudience {
   // The mark and the ranking's five-character name, as a ranking line shows the pupil; worked out
   // once per pupil for as long as the audience lives, since a view ranks every pupil at every level.
   const QString& rankingWho(int pupil) const;
+  // The same worked out elsewhere for the same mark and name; and what has been worked out so far.
+  void adoptRankingWho(int pupil, const QString& who) const;
+  const QString* knownRankingWho(int pupil) const;
 
  private:
   const AppState& state_;
