@@ -102,7 +102,13 @@ QString pupilLineText(int grade, const QString& name, const QString& counters) {
   const QString trimmedName = name.trimmed();
   const qsizetype used = trimmedName.size() + 1 + label.size();
   const qsizetype padding = std::max<qsizetype>(0, nameColumnEnd(grade) - used);
-  return label + u' ' + trimmedName + kFullWidthSpace.repeated(padding) + counters;
+  // Put together in one string: the name screen writes a line for every pupil twice as it opens.
+  QString line;
+  line.reserve(used + padding * kFullWidthSpace.size() + counters.size());
+  line.append(label).append(u' ').append(trimmedName);
+  for (qsizetype i = 0; i < padding; ++i) line.append(kFullWidthSpace);
+  line.append(counters);
+  return line;
 }
 
 RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pause, int mode,
@@ -119,6 +125,7 @@ RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pau
   std::vector<SortItem> items;
   items.reserve(std::size_t(state.rosterCount));
   RosterSortKeys keys;
+  if (keptKeys) keys.reserve(state.rosterCount);
   auto sortKeyOf = [&](const QString& text) {
     const auto kept = keptKeys ? keptKeys->constFind(text) : RosterSortKeys::const_iterator();
     QCollatorSortKey key = keptKeys && kept != keptKeys->cend() ? *kept : collator.sortKey(text);
