@@ -31,9 +31,14 @@ constexpr int kLeftPanelLeft = 110;
 constexpr int kRightPanelLeft = TwipsGeometry::kCanvasWidth - kSidePanelWidth - 110;
 constexpr double kSidePanelPoints = 12;
 constexpr int kSidePanelLineTwips = 340;
+// A pupil takes longer than this to press a button that has just appeared.
+constexpr int kMenuAheadAfterMs = 100;
 }  // namespace
 
-FrmSyuuryou::FrmSyuuryou(AppContext& context) : Screen(screens::kOutcome), context_(context) {
+FrmSyuuryou::FrmSyuuryou(AppContext& context)
+    : Screen(screens::kOutcome),
+      context_(context),
+      menuAhead_(context.navigator, screens::kStudentMenu, kMenuAheadAfterMs) {
   setFont(japaneseFont());
   setBackColour(QColor(200, 230, 250));
 
@@ -139,6 +144,9 @@ void FrmSyuuryou::onActivate() {
   evaluate();
 }
 
+// Leaving other than by "メニューへ", the menu made ready for it is not wanted; it is made afresh later.
+void FrmSyuuryou::onUnload() { menuAhead_.cancel(); }
+
 void FrmSyuuryou::evaluate() {
   AppState& state = context_.state;
   Label13->setText(provisionalLevelRunText(state));
@@ -211,6 +219,8 @@ void FrmSyuuryou::timer1Tick() {
       break;
   }
   Command5->setVisible(decision.offerAgain);
+  // While the pupil reads the outcome, the menu is made ready behind it for "メニューへ".
+  menuAhead_.start();
 }
 
 void FrmSyuuryou::command4Click() {

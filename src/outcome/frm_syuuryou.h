@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/app_context.h"
+#include "platform/load_ahead.h"
 #include "platform/screen.h"
 
 class QFrame;
@@ -21,6 +22,7 @@ class FrmSyuuryou : public Screen {
   explicit FrmSyuuryou(AppContext& context);
 
   void onActivate() override;
+  void onUnload() override;
 
   // The evaluation of the run, once per opening.
   void evaluate();
@@ -58,5 +60,6 @@ class FrmSyuuryou : public Screen {
   void play(OutcomeCue cue);
 
   AppContext& context_;
+  LoadAhead menuAhead_;
   bool evaluated_ = false;
 };

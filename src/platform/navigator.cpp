@@ -32,14 +32,21 @@ Screen* Navigator::load(const QString& name) {
   loading_.append(name);
   screen->onLoad();
   loading_.removeOne(name);
+  if (askedToShow_.removeAll(name) > 0 && find(name) == screen) return show(name);
   return screen;
 }
 
 Screen* Navigator::show(const QString& name) {
+  showing_.append(name);
   Screen* screen = load(name);
+  showing_.removeOne(name);
   if (find(name) != screen) return nullptr;  // it unloaded itself while loading
-  // Asked for again by an event that ran during its own load: the first request activates it.
-  if (loading_.contains(name)) return screen;
+  if (loading_.contains(name)) {
+    // Asked for by an event that ran during its own load: the request that loads it activates
+    // it, or, when it was loaded ahead of its showing, the end of that load does.
+    if (!showing_.contains(name) && !askedToShow_.contains(name)) askedToShow_.append(name);
+    return screen;
+  }
   order_.removeAll(name);
   order_.append(name);
   stack_->setCurrentWidget(screen);

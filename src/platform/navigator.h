@@ -25,7 +25,9 @@ class Navigator {
 
   void registerScreen(const QString& name, Factory factory);
 
-  // Creates and loads the screen if needed, without showing it.
+  // Creates and loads the screen if needed, without showing it. A screen may be loaded ahead of
+  // its showing while another one is in front; a request to show it that comes from an event run
+  // during that load is carried out as soon as the load is done.
   Screen* load(const QString& name);
   Screen* show(const QString& name);
   // Hides the screen and runs its unload hook. The screen object itself lives on until
@@ -38,6 +40,7 @@ class Navigator {
 
   Screen* find(const QString& name) const;
   bool isLoaded(const QString& name) const { return find(name) != nullptr; }
+  bool isLoading(const QString& name) const { return loading_.contains(name); }
   Screen* current() const;
   QString currentName() const;
 
@@ -51,5 +54,7 @@ class Navigator {
   QHash<QString, Screen*> loaded_;
   QStringList order_;  // loaded screens, front last
   QStringList loading_;  // screens whose load hook is running
+  QStringList showing_;  // screens being loaded by a request to show them
+  QStringList askedToShow_;  // screens asked for while loaded ahead of their showing
   std::vector<std::unique_ptr<Screen>> unloaded_;
 };

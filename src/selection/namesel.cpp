@@ -29,6 +29,8 @@ const QString kChooseName = QStringLiteral("名前を選びなさい");
 const QColor kBannerColour(0, 0, 96);
 const QColor kListColour(255, 255, 192);
 const QColor kDefaultBackColour(224, 236, 248);
+// The list has been drawn by then, and a pupil takes longer to find their name.
+constexpr int kMenuAheadAfterMs = 250;
 
 QLabel* labelOn(QWidget* parent, const QString& text, Qt::Alignment alignment = Qt::AlignCenter) {
   auto* label = new QLabel(text, parent);
@@ -37,7 +39,12 @@ QLabel* labelOn(QWidget* parent, const QString& text, Qt::Alignment alignment = 
 }
 }  // namespace
 
-namesel::namesel(AppContext& context) : Screen(screens::kNameSelection), context_(context) {
+namesel::namesel(AppContext& context)
+    : Screen(screens::kNameSelection),
+      context_(context),
+      // The menu's columns are the level catalogue's, which is the program's own and always the same.
+      menuAhead_(context.navigator, screens::kStudentMenu, kMenuAheadAfterMs,
+                 [&context] { fillLevelCatalogueValues(context.state); }) {
   setFont(japaneseFont());
 
   Label6 = labelOn(this, QString());
@@ -153,7 +160,12 @@ void namesel::onActivate() {
   Picture5->hide();
   // A pupil at the keyboard moves through the names with the arrow keys straight away.
   List1->setFocus();
+  // While the pupil looks for their name, the menu is made ready behind the list.
+  menuAhead_.start();
 }
+
+// Leaving other than for the menu, the menu made ready for it is not wanted.
+void namesel::onUnload() { menuAhead_.cancel(); }
 
 void namesel::fillGradeFilter() {
   const QSignalBlocker quiet(Combo1);
@@ -185,6 +197,9 @@ void namesel::optionClick(int mode) {
 
 void namesel::gradeFilterChange() {
   context_.state.gradeFilterText = Combo1->currentText();
+  // The menu opens on the name screen's filter: one made ready with another is made again.
+  menuAhead_.cancel();
+  menuAhead_.start();
   名簿表示();
   List1->setFocus();
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/app_context.h"
+#include "platform/load_ahead.h"
 #include "platform/screen.h"
 #include "selection/roster_listing.h"
 
@@ -23,6 +24,7 @@ class namesel : public Screen {
 
   void onLoad() override;
   void onActivate() override;
+  void onUnload() override;
 
   // Refills the name list for the chosen display mode and grade filter.
   void 名簿表示();
@@ -63,6 +65,7 @@ class namesel : public Screen {
   void showRosterProblem(const QString& problem);
 
   AppContext& context_;
+  LoadAhead menuAhead_;
   int displayMode_ = 1;
   RosterListing listing_;  // List1's lines and the pupil of each
   RosterSortKeys sortKeys_;

@@ -115,6 +115,9 @@ TEST_F(WholeCycle, ByKeyboardAloneFromTheNameScreenToARecordedRunAndBack) {
 
 TEST_F(WholeCycle, ByMouseThroughTheScreensWithARepeatOfTheLevel) {
   startProgram();
+  // While the pupil looks for their name, the menu is made ready behind the list.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return app.navigator.isLoaded(screens::kStudentMenu); }));
+  EXPECT_EQ(app.current(), screens::kNameSelection);
   auto* names = app.screen<namesel>(screens::kNameSelection);
   const QRect line = names->List1->visualItemRect(names->List1->item(3));
   QTest::mouseClick(names->List1->viewport(), Qt::LeftButton, {}, line.center());
@@ -128,11 +131,16 @@ TEST_F(WholeCycle, ByMouseThroughTheScreensWithARepeatOfTheLevel) {
   answerEveryProblem(2);
   FrmSyuuryou* outcome = outcomeReady();
   ASSERT_NE(outcome, nullptr);
+  // The pupil reads the outcome meanwhile, and the menu is made ready behind it.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return app.navigator.isLoaded(screens::kStudentMenu); }));
+  EXPECT_EQ(app.current(), screens::kOutcome);
   click(outcome->Command5);  // もう一度
   ASSERT_EQ(app.current(), screens::kDrill);
   EXPECT_EQ(app.state->againPressed, 1);
+  EXPECT_FALSE(app.navigator.isLoaded(screens::kStudentMenu));
   answerEveryProblem(2);
   outcome = outcomeReady();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return app.navigator.isLoaded(screens::kStudentMenu); }));
   click(outcome->Command4);  // メニューへ
   ASSERT_EQ(app.current(), screens::kStudentMenu);
   menu = app.screen<seisekitime1>(screens::kStudentMenu);

@@ -75,3 +75,26 @@ TEST_F(NavigatorTest, AShowAskedForDuringTheScreensOwnLoadActivatesItOnce) {
   navigator.show(u"b"_qs);
   EXPECT_EQ(log, (QStringList{u"b:load"_qs, u"b:activate"_qs}));
 }
+
+TEST_F(NavigatorTest, AScreenLoadedAheadStaysBehindUntilItIsAskedFor) {
+  navigator.show(u"a"_qs);
+  navigator.load(u"b"_qs);
+  EXPECT_EQ(navigator.currentName(), u"a"_qs);
+  navigator.show(u"b"_qs);
+  EXPECT_EQ(log, (QStringList{u"a:load"_qs, u"a:activate"_qs, u"b:load"_qs, u"b:activate"_qs}));
+  EXPECT_EQ(navigator.currentName(), u"b"_qs);
+}
+
+TEST_F(NavigatorTest, AShowAskedForWhileTheScreenLoadsAheadIsDoneWhenTheLoadEnds) {
+  // The user's key reaches the front screen during the load, and that screen makes way at once.
+  navigator.show(u"a"_qs);
+  bLoad = [&] {
+    navigator.show(u"b"_qs);
+    navigator.unload(u"a"_qs);
+    log.append(u"b:load goes on"_qs);
+  };
+  navigator.load(u"b"_qs);
+  EXPECT_EQ(log, (QStringList{u"a:load"_qs, u"a:activate"_qs, u"b:load"_qs, u"a:unload"_qs, u"b:load goes on"_qs,
+                              u"b:activate"_qs}));
+  EXPECT_EQ(navigator.currentName(), u"b"_qs);
+}

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/screen_names.h"
+#include "menu/seisekitime1.h"
 #include "platform/file_error.h"
 #include "selection/namesel.h"
 #include "selection/roster_file.h"
@@ -232,3 +233,20 @@ TEST(NameSelection, TitleClickOpensTheVersionBoxOverTheScreen) {
   EXPECT_EQ(s->findChild<frmver*>(), nullptr);
 }
 }  // namespace
+
+TEST(NameSelection, TheMenuMadeReadyBehindTheListOpensOnTheFilterChosenMeanwhile) {
+  ScreenApp a;
+  namesel* s = a.show();
+  auto menuReady = [&a] { return a.app.navigator.isLoaded(screens::kStudentMenu); };
+  ASSERT_TRUE(QTest::qWaitFor(menuReady));
+  EXPECT_EQ(a.app.current(), screens::kNameSelection);
+
+  s->Combo1->setCurrentIndex(s->Combo1->findText(QStringLiteral("小５")));
+  EXPECT_FALSE(menuReady());  // made with the old filter: made again
+  ASSERT_TRUE(QTest::qWaitFor(menuReady));
+  ASSERT_EQ(s->List1->count(), 2);  // the dashes and the one 小５ pupil
+  s->List1->setCurrentRow(1);
+  QTest::keyClick(s->List1, Qt::Key_Return);
+  ASSERT_EQ(a.app.current(), screens::kStudentMenu);
+  EXPECT_EQ(a.app.navigator.find<seisekitime1>(screens::kStudentMenu)->Combo1->currentText(), QStringLiteral("小５"));
+}
