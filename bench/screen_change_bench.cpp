@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <functional>
-#include <memory>
 
 #include "large_school.h"
 #include "teardown.h"
@@ -44,9 +43,9 @@ bool freshProgram() {
   LargeSchoolSession& s = session();
   s.app.navigator.unloadAll();
   s.collect();
-  auto fresh = std::make_unique<AppState>();
-  fresh->outboxFolder = s.app.state->outboxFolder;
-  *s.app.state = std::move(*fresh);
+  const QString outbox = s.app.state->outboxFolder;  // where this computer keeps waiting runs
+  *s.app.state = AppState();
+  s.app.state->outboxFolder = outbox;
   s.app.navigator.show(screens::kSplash);
   return s.app.current() == screens::kSplash;
 }

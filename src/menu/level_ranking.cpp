@@ -75,8 +75,12 @@ class LineBuilder {
 
 }  // namespace
 
+int rankedRosterSize(const AppState& state) {
+  return std::max(0, std::min(state.rosterCount, int(state.rosterPupilNo.size()) - 1));
+}
+
 std::vector<RankedPupil> rankLevel(const AppState& state, int level, RankingKind kind, PointsOrder order) {
-  const int n = std::max(0, std::min(state.rosterCount, int(state.rosterPupilNo.size()) - 1));
+  const int n = rankedRosterSize(state);
   std::vector<int64_t> keys(std::size_t(n + 1));
   std::vector<int> pupils(std::size_t(n + 1));
   for (int i = 1; i <= n; ++i) {
@@ -140,10 +144,9 @@ QString rankingLine(const AppState& state, const ReportAudience& audience, int l
   return line.text();
 }
 RankingLines levelRankingLines(const AppState& state, const ReportAudience& audience, int level,
-                               RankingKind kind, PointsOrder order, int rankWidth,
-                               std::vector<RankedPupil>* linePupils) {
+                               RankingKind kind, PointsOrder order, int rankWidth, RankingRows* rows) {
   RankingLines result;
-  if (linePupils) linePupils->clear();
+  if (rows) *rows = {};
   const std::vector<RankedPupil> ranking = rankLevel(state, level, kind, order);
   result.lines.reserve(qsizetype(ranking.size()));
   for (const RankedPupil& ranked : ranking) {
@@ -151,9 +154,14 @@ RankingLines levelRankingLines(const AppState& state, const ReportAudience& audi
     if (kind == RankingKind::Points && order == PointsOrder::Today && state.todayPoints(level, ranked.pupil) == 0)
       continue;
     QString line = rankingLine(state, audience, level, kind, ranked, rankWidth);
-    if (line.contains(u'●')) result.scrollRow = int(result.lines.size()) - 1;
+    const int row = int(result.lines.size());
+    const bool marked = line.contains(u'●');
+    if (marked) result.scrollRow = row - 1;
     result.lines.append(std::move(line));
-    if (linePupils) linePupils->push_back(ranked);
+    if (rows) {
+      rows->pupils.push_back(ranked);
+      if (marked) rows->marked.push_back(row);
+    }
   }
   return result;
 }

@@ -30,10 +30,17 @@ struct RankingLines {
   // The line to bring into view: the one before the chosen pupil's, -1 for none.
   int scrollRow = -1;
 };
-// linePupils, when given, gets the ranked pupil of every line.
+// What it takes to rewrite single lines of a ranking later: the ranked pupil of every line, and the
+// rows whose line holds the chosen mark, ascending.
+struct RankingRows {
+  std::vector<RankedPupil> pupils;
+  std::vector<int> marked;
+};
 RankingLines levelRankingLines(const AppState& state, const ReportAudience& audience, int level,
-                               RankingKind kind, PointsOrder order, int rankWidth = 2,
-                               std::vector<RankedPupil>* linePupils = nullptr);
+                               RankingKind kind, PointsOrder order, int rankWidth = 2, RankingRows* rows = nullptr);
+
+// How many roster lines a ranking covers: the listed pupils that fit the tables.
+int rankedRosterSize(const AppState& state);
 
 // One pupil's line of a level's ranking.
 QString rankingLine(const AppState& state, const ReportAudience& audience, int level, RankingKind kind,

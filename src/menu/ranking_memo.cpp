@@ -11,13 +11,9 @@ const QChar kMarkInLine = u'●';
 // A kept copy shares the text it was taken from until that text is changed.
 bool sameText(const QString& kept, const QString& now) { return kept.isSharedWith(now) || kept == now; }
 
-int rosterSize(const AppState& state) {
-  return std::max(0, std::min(state.rosterCount, int(state.rosterPupilNo.size()) - 1));
-}
-
 // Every number a level's lines are written from, in roster order.
 std::vector<int32_t> rankingInputs(const AppState& state, int level) {
-  const int n = rosterSize(state);
+  const int n = rankedRosterSize(state);
   std::vector<int32_t> inputs;
   inputs.reserve(std::size_t(n) * 5 + 2);
   inputs.push_back(n);
@@ -34,18 +30,11 @@ std::vector<int32_t> rankingInputs(const AppState& state, int level) {
 }
 
 std::vector<QString> rosterNames(const AppState& state) {
-  const int n = rosterSize(state);
+  const int n = rankedRosterSize(state);
   std::vector<QString> names;
   names.reserve(std::size_t(n));
   for (int i = 1; i <= n; ++i) names.push_back(state.pupilName[std::size_t(state.rosterPupilNo[std::size_t(i)])]);
   return names;
-}
-
-std::vector<int> rowsWithTheMark(const QStringList& lines) {
-  std::vector<int> rows;
-  for (int row = 0; row < lines.size(); ++row)
-    if (lines.at(row).contains(kMarkInLine)) rows.push_back(row);
-  return rows;
 }
 
 // As the ranking does it: the line before the last one with the mark.
@@ -53,14 +42,14 @@ int scrollRowOf(const std::vector<int>& markedRows) { return markedRows.empty() 
 }  // namespace
 
 bool RankingMemo::sameNames(const std::vector<QString>& kept, const AppState& state) {
-  if (int(kept.size()) != rosterSize(state)) return false;
+  if (int(kept.size()) != rankedRosterSize(state)) return false;
   for (std::size_t i = 0; i < kept.size(); ++i)
     if (!sameText(kept[i], state.pupilName[std::size_t(state.rosterPupilNo[i + 1])])) return false;
   return true;
 }
 
 void RankingMemo::lendWhoTo(const AppState& state, const ReportAudience& audience) const {
-  const int n = rosterSize(state);
+  const int n = rankedRosterSize(state);
   for (int i = 1; i <= n; ++i) {
     const int p = state.rosterPupilNo[std::size_t(i)];
     if (p < 0 || std::size_t(p) >= who_.size() || who_[std::size_t(p)].who.isNull()) continue;
@@ -71,7 +60,7 @@ void RankingMemo::lendWhoTo(const AppState& state, const ReportAudience& audienc
 }
 
 void RankingMemo::keepWhoOf(const AppState& state, const ReportAudience& audience) {
-  const int n = rosterSize(state);
+  const int n = rankedRosterSize(state);
   for (int i = 1; i <= n; ++i) {
     const int p = state.rosterPupilNo[std::size_t(i)];
     const QString* who = audience.knownRankingWho(p);
@@ -83,14 +72,15 @@ void RankingMemo::keepWhoOf(const AppState& state, const ReportAudience& audienc
 
 void RankingMemo::rewriteRowsOf(Made& made, int pupil, const AppState& state, const ReportAudience& audience,
                                 int level, RankingKind kind, int rankWidth) {
-  for (std::size_t row = 0; row < made.linePupils.size(); ++row) {
-    if (made.linePupils[row].pupil != pupil) continue;
-    QString line = rankingLine(state, audience, level, kind, made.linePupils[row], rankWidth);
-    const auto at = std::lower_bound(made.markedRows.begin(), made.markedRows.end(), int(row));
-    const bool wasMarked = at != made.markedRows.end() && *at == int(row);
+  std::vector<int>& markedRows = made.rows.marked;
+  for (std::size_t row = 0; row < made.rows.pupils.size(); ++row) {
+    if (made.rows.pupils[row].pupil != pupil) continue;
+    QString line = rankingLine(state, audience, level, kind, made.rows.pupils[row], rankWidth);
+    const auto at = std::lower_bound(markedRows.begin(), markedRows.end(), int(row));
+    const bool wasMarked = at != markedRows.end() && *at == int(row);
     const bool marked = line.contains(kMarkInLine);
-    if (wasMarked && !marked) made.markedRows.erase(at);
-    if (!wasMarked && marked) made.markedRows.insert(at, int(row));
+    if (wasMarked && !marked) markedRows.erase(at);
+    if (!wasMarked && marked) markedRows.insert(at, int(row));
     made.lines.lines[qsizetype(row)] = std::move(line);
   }
 }
@@ -108,7 +98,7 @@ RankingLines RankingMemo::lines(const AppState& state, const ReportAudience& aud
         rewriteRowsOf(made, made.chosen, state, audience, level, kind, rankWidth);
         rewriteRowsOf(made, chosen, state, audience, level, kind, rankWidth);
         made.chosen = chosen;
-        made.lines.scrollRow = scrollRowOf(made.markedRows);
+        made.lines.scrollRow = scrollRowOf(made.rows.marked);
       }
       return made.lines;
     }
@@ -119,9 +109,8 @@ RankingLines RankingMemo::lines(const AppState& state, const ReportAudience& aud
   made.filterText = audience.filterText();
   made.chosen = audience.chosenPupil();
   lendWhoTo(state, audience);
-  made.lines = levelRankingLines(state, audience, level, kind, order, rankWidth, &made.linePupils);
+  made.lines = levelRankingLines(state, audience, level, kind, order, rankWidth, &made.rows);
   keepWhoOf(state, audience);
-  made.markedRows = rowsWithTheMark(made.lines.lines);
   const RankingLines result = made.lines;
   made_[key] = std::move(made);
   return result;

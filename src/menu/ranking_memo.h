@@ -32,8 +32,7 @@ class RankingMemo {
     QString filterText;
     int chosen = 0;
     RankingLines lines;
-    std::vector<RankedPupil> linePupils;
-    std::vector<int> markedRows;  // rows whose line holds the chosen mark, ascending
+    RankingRows rows;
   };
   using Key = std::tuple<int, int, int, int>;
 

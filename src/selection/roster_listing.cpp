@@ -127,9 +127,10 @@ RosterListing buildRosterListing(AppState& state, const Clock& clock, Pause& pau
   RosterSortKeys keys;
   if (keptKeys) keys.reserve(state.rosterCount);
   auto sortKeyOf = [&](const QString& text) {
-    const auto kept = keptKeys ? keptKeys->constFind(text) : RosterSortKeys::const_iterator();
-    QCollatorSortKey key = keptKeys && kept != keptKeys->cend() ? *kept : collator.sortKey(text);
-    if (keptKeys) keys.insert(text, key);
+    if (!keptKeys) return collator.sortKey(text);
+    const auto kept = keptKeys->constFind(text);
+    QCollatorSortKey key = kept != keptKeys->cend() ? *kept : collator.sortKey(text);
+    keys.insert(text, key);
     return key;
   };
   for (int k = 1; k <= state.rosterCount; ++k) {
